@@ -1,0 +1,66 @@
+#!/bin/sh
+# setup.sh: installs what Pebblix needs, builds it, and then starts the game or runs the tests.
+#
+#   sh setup.sh play    build and start the game
+#   sh setup.sh test    build and run the whole test suite, plainly and under the sanitizers
+#
+# On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
+# run as root). Elsewhere the script names what to install by hand and stops.
+set -eu
+
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+play | test) ;;
+*)
+    echo "usage: sh setup.sh play|test" >&2
+    exit 2
+    ;;
+esac
+
+# What the game needs to build and run; the tests need a little more.
+packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
+if [ "$mode" = test ]; then
+    packages="$packages libgtest-dev desktop-file-utils appstream dpkg-dev file"
+fi
+
+if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
+    cat >&2 <<'MSG'
+This system has no apt-get. Install by hand: a C++20 compiler, CMake 3.22 or later, Ninja,
+the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), and for the tests
+GoogleTest, desktop-file-utils and appstream. Then build with:
+    cmake --preset default && cmake --build --preset default
+MSG
+    exit 1
+fi
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing:$missing"
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
+
+build() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
+
+if [ "$mode" = play ]; then
+    build default
+    exec ./build/default/app/pebblix
+fi
+
+for preset in default asan; do
+    build "$preset"
+    ctest --preset "$preset"
+done

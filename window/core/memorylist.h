@@ -1,0 +1,33 @@
+// memorylist.h: a list box's rows held in memory.
+//
+// The window's lists are never shown, so the real window and the stand-in keep them alike: as
+// plain rows in the order they were added.
+#pragma once
+
+#include "windowobjects.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pebblix {
+
+class MemoryList final : public ListObject {
+public:
+    MemoryList() = default;
+    explicit MemoryList(std::span<const std::string_view> rows);
+
+    void Clear() override;
+    void AddItem(std::string_view text) override;
+    void RemoveItem(std::int16_t k) override;
+    std::int16_t ListCount() const override;
+    std::string List(std::int16_t k) const override;
+
+    const std::vector<std::string>& Rows() const { return rows_; }
+
+private:
+    std::vector<std::string> rows_;
+};
+
+} // namespace pebblix
