@@ -122,7 +122,9 @@ void Puzzle::UndoMove() {
     }
 }
 
-int Puzzle::CellValue(std::int16_t index) { return NumericValue(form_.Label2(index).Caption()); }
+int Puzzle::CellValue(std::int16_t index) {
+    return NumericValue(form_.Label2(index).Caption());
+}
 
 void Puzzle::MovePiece(int piece, int direction, int distance) {
     const int opponent = piece == kOne ? kTwo : kOne;
@@ -145,10 +147,18 @@ void Puzzle::MovePiece(int piece, int direction, int distance) {
     }
 }
 
-void Puzzle::StepOneRight() { MovePiece(kOne, +1, 1); }
-void Puzzle::StepTwoLeft() { MovePiece(kTwo, -1, 1); }
-void Puzzle::JumpOneRight() { MovePiece(kOne, +1, 2); }
-void Puzzle::JumpTwoLeft() { MovePiece(kTwo, -1, 2); }
+void Puzzle::StepOneRight() {
+    MovePiece(kOne, +1, 1);
+}
+void Puzzle::StepTwoLeft() {
+    MovePiece(kTwo, -1, 1);
+}
+void Puzzle::JumpOneRight() {
+    MovePiece(kOne, +1, 2);
+}
+void Puzzle::JumpTwoLeft() {
+    MovePiece(kTwo, -1, 2);
+}
 
 void Puzzle::StartHint() {
     form_.List1(kHistory).Clear();

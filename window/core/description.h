@@ -29,7 +29,7 @@ struct TwipRect {
 };
 
 struct FontSpec {
-    std::string_view face;
+    std::string_view face{};
     int points = 0;
     int weight = 400; // 400 is regular
     bool italic = false;
@@ -43,13 +43,13 @@ inline constexpr FontSpec kCellFont{.face = "Times New Roman", .points = 48};
 
 // The window's own settings.
 struct FormSpec {
-    std::string_view name;
-    std::string_view address; // the maker's web-site address, first in the title bar
-    std::string_view caption; // follows the address
-    int clientWidth = 0;      // twips
-    int clientHeight = 0;     // twips
-    Rgb backColor;
-    FontSpec font;
+    std::string_view name{};
+    std::string_view address{}; // the maker's web-site address, first in the title bar
+    std::string_view caption{}; // follows the address
+    int clientWidth = 0;        // twips
+    int clientHeight = 0;       // twips
+    Rgb backColor{};
+    FontSpec font{};
     bool fixedBorder = true; // the border cannot be dragged
     bool minMaxBoxes = false;
     bool systemMenu = true; // with its close box
@@ -69,13 +69,13 @@ inline constexpr FormSpec kForm{
 // One control. Rows of one control array share the name and differ by index; `index` is -1 for a
 // control that is not in an array (the frames and the timer).
 struct ControlSpec {
-    std::string_view name;
+    std::string_view name{};
     std::int16_t index = -1;
     ControlKind kind = ControlKind::Label;
-    std::string_view container; // empty for the window itself, else the frame's name
-    TwipRect rect;              // relative to the client area or to the containing frame
-    std::optional<Rgb> backColor; // none: the platform's default
-    std::string_view text;        // caption, or a text box's text, or empty
+    std::string_view container{};   // empty for the window itself, else the frame's name
+    TwipRect rect{};                // relative to the client area or to the containing frame
+    std::optional<Rgb> backColor{}; // none: the platform's default
+    std::string_view text{};        // caption, or a text box's text, or empty
     const FontSpec* font = &kWindowFont;
     std::int16_t tabIndex = -1; // -1: not in the keyboard order at all (the timer)
     bool visible = true;

@@ -3,11 +3,16 @@
 
 namespace pebblix {
 
-MemoryList::MemoryList(std::span<const std::string_view> rows) : rows_(rows.begin(), rows.end()) {}
+MemoryList::MemoryList(std::span<const std::string_view> rows) : rows_(rows.begin(), rows.end()) {
+}
 
-void MemoryList::Clear() { rows_.clear(); }
+void MemoryList::Clear() {
+    rows_.clear();
+}
 
-void MemoryList::AddItem(std::string_view text) { rows_.emplace_back(text); }
+void MemoryList::AddItem(std::string_view text) {
+    rows_.emplace_back(text);
+}
 
 void MemoryList::RemoveItem(std::int16_t k) {
     if (k >= 0 && static_cast<std::size_t>(k) < rows_.size()) {
@@ -15,7 +20,9 @@ void MemoryList::RemoveItem(std::int16_t k) {
     }
 }
 
-std::int16_t MemoryList::ListCount() const { return static_cast<std::int16_t>(rows_.size()); }
+std::int16_t MemoryList::ListCount() const {
+    return static_cast<std::int16_t>(rows_.size());
+}
 
 std::string MemoryList::List(std::int16_t k) const {
     if (k < 0 || static_cast<std::size_t>(k) >= rows_.size()) {

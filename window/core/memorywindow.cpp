@@ -23,10 +23,18 @@ MemoryWindow::MemoryWindow() {
     }
 }
 
-CellObject& MemoryWindow::Label2(std::int16_t index) { return cells_.at(index); }
-ListObject& MemoryWindow::List1(std::int16_t index) { return lists_.at(index); }
-OptionObject& MemoryWindow::Option1(std::int16_t index) { return options_.at(index); }
-TimerObject& MemoryWindow::Timer1() { return timer_; }
+CellObject& MemoryWindow::Label2(std::int16_t index) {
+    return cells_.at(index);
+}
+ListObject& MemoryWindow::List1(std::int16_t index) {
+    return lists_.at(index);
+}
+OptionObject& MemoryWindow::Option1(std::int16_t index) {
+    return options_.at(index);
+}
+TimerObject& MemoryWindow::Timer1() {
+    return timer_;
+}
 
 bool MemoryWindow::SelectOption(std::int16_t index) {
     if (options_.at(index).value) {

@@ -5,7 +5,9 @@
 
 namespace pebblix {
 
-std::string DecimalText(int value) { return std::to_string(value); }
+std::string DecimalText(int value) {
+    return std::to_string(value);
+}
 
 int NumericValue(std::string_view text) {
     std::size_t i = 0;

@@ -1,0 +1,57 @@
+// celllabel.cpp: one cell of the board, a bordered box showing its piece in large digits.
+#include "celllabel.h"
+
+#include <QPainter>
+
+namespace pebblix {
+
+CellLabel::CellLabel(std::int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdateAccessibleName();
+}
+
+void CellLabel::SetCaption(std::string_view text) {
+    if (caption_ == text) {
+        return;
+    }
+    caption_ = text;
+    UpdateAccessibleName();
+    update();
+}
+
+void CellLabel::SetBackColor(Rgb colour) {
+    const QColor next(colour.r, colour.g, colour.b);
+    if (backColor_ == next) {
+        return;
+    }
+    backColor_ = next;
+    update();
+}
+
+// A screen reader names the cell by its place on the board, counted from 1, and its piece.
+void CellLabel::UpdateAccessibleName() {
+    QString piece;
+    switch (NumericValue(caption_)) {
+    case 1:
+        piece = QStringLiteral("единица");
+        break;
+    case 2:
+        piece = QStringLiteral("двойка");
+        break;
+    default:
+        piece = QStringLiteral("празно");
+        break;
+    }
+    setAccessibleName(QStringLiteral("Поле %1: %2").arg(index_ + 1).arg(piece));
+}
+
+void CellLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    // A single fixed border, one pixel wide, in the text colour.
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+} // namespace pebblix

@@ -1,0 +1,214 @@
+// inf_igra_pebblix.cpp: the game's window, built from its description and bound to the puzzle.
+#include "inf_igra_pebblix.h"
+
+#include "celllabel.h"
+#include "colourbutton.h"
+#include "description.h"
+#include "optionbutton.h"
+#include "playbacktimer.h"
+#include "windowfont.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "icons/hamburger.xpm"
+
+namespace pebblix {
+
+namespace {
+
+using namespace description;
+
+QRect Pixels(const TwipRect& r) {
+    return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+            r.height / kTwipsPerPixel};
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Fill(QWidget* widget, std::optional<Rgb> colour) {
+    if (!colour) {
+        return;
+    }
+    // Buttons paint their background in the Button role, everything else in Window.
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), QColor(colour->r, colour->g, colour->b));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString ObjectName(const ControlSpec& control) {
+    QString name = Text(control.name);
+    if (control.index >= 0) {
+        name += QLatin1Char('_') + QString::number(control.index);
+    }
+    return name;
+}
+
+} // namespace
+
+Inf_Igra_Pebblix::Inf_Igra_Pebblix(QWidget* parent) : QWidget(parent) {
+    Build();
+}
+
+Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
+
+void Inf_Igra_Pebblix::Build() {
+    setObjectName(Text(kForm.name));
+    setWindowTitle(Text(kForm.address) + Text(kForm.caption));
+    setWindowIcon(QIcon(QPixmap(hamburger_xpm)));
+    // A fixed border with a system menu and a close box, but no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
+    Fill(this, kForm.backColor);
+    const QFont windowFont = WindowFont(kForm.font);
+    setFont(windowFont);
+
+    std::map<std::string_view, QWidget*> containers{{"", this}};
+    std::vector<std::pair<std::int16_t, QWidget*>> tabStops;
+    for (const ControlSpec& control : kControls) {
+        QWidget* parent = containers.at(control.container);
+        const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Label:
+            if (control.name == "Label2") {
+                auto* cell = new CellLabel(control.index, parent);
+                cell->SetCaption(control.text);
+                cell->SetBackColor(control.backColor.value_or(Rgb{}));
+                cells_.at(index) = cell;
+                widget = cell;
+            } else {
+                auto* label = new QLabel(Text(control.text), parent);
+                label->setAlignment(control.centred ? Qt::AlignCenter
+                                                    : Qt::AlignLeft | Qt::AlignTop);
+                if (control.singleBorder) {
+                    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                }
+                widget = label;
+            }
+            break;
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(Text(control.text), parent);
+            containers[control.name] = frame;
+            widget = frame;
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto* option = new OptionButton(Text(control.text), parent);
+            option->setChecked(control.selected);
+            options_.at(index) = option;
+            widget = option;
+            break;
+        }
+        case ControlKind::CommandButton: {
+            const Rgb face = control.backColor.value_or(Rgb{});
+            auto* button =
+                new ColourButton(Text(control.text), QColor(face.r, face.g, face.b), parent);
+            commands_.at(index) = button;
+            widget = button;
+            break;
+        }
+        case ControlKind::TextBox: {
+            if (!control.visible) {
+                hiddenTexts_.at(index) = control.text;
+                continue;
+            }
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setPlainText(
+                Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            edit->setReadOnly(control.readOnly);
+            // Read-only, yet the caret moves and the text can be selected with the keyboard too.
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            edit->setFocusPolicy(Qt::StrongFocus);
+            edit->setTabChangesFocus(true);
+            edit->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth
+                                                    : QPlainTextEdit::NoWrap);
+            edit->setVerticalScrollBarPolicy(control.verticalScroll ? Qt::ScrollBarAlwaysOn
+                                                                    : Qt::ScrollBarAlwaysOff);
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            if (control.index == 0) {
+                rules_ = edit;
+            }
+            widget = edit;
+            break;
+        }
+        case ControlKind::ListBox:
+            // All of the window's lists are hidden: they hold the history and the solutions.
+            lists_.at(index) = MemoryList(ListRows(control.index));
+            continue;
+        case ControlKind::Timer:
+            timer_ = new PlaybackTimer(control.intervalMs, this);
+            timer_->SetEnabled(control.enabled);
+            continue;
+        }
+
+        widget->setObjectName(ObjectName(control));
+        widget->setGeometry(Pixels(control.rect));
+        Fill(widget, control.backColor);
+        if (control.font != &kForm.font && control.font != &kWindowFont) {
+            widget->setFont(WindowFont(*control.font));
+        }
+        if (!control.visible) {
+            widget->hide();
+        }
+        if (widget->focusPolicy() != Qt::NoFocus && control.tabIndex >= 0) {
+            tabStops.emplace_back(control.tabIndex, widget);
+        }
+    }
+
+    // The keyboard order follows the tab indices; labels and frames take no focus, and of the
+    // two option buttons only the selected one takes a Tab stop.
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    }
+    if (!tabStops.empty()) {
+        tabStops.front().second->setFocus();
+    }
+
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(commands_.size()); ++i) {
+        connect(commands_.at(i), &QPushButton::clicked, this,
+                [this, i] { puzzle_.Command1_Click(i); });
+    }
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(options_.size()); ++i) {
+        connect(options_.at(i), &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (selected) {
+                puzzle_.Option1_Click(i);
+            }
+        });
+    }
+    connect(timer_, &QTimer::timeout, this, [this] { puzzle_.Timer1_Timer(); });
+
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+CellObject& Inf_Igra_Pebblix::Label2(std::int16_t index) {
+    return *cells_.at(index);
+}
+ListObject& Inf_Igra_Pebblix::List1(std::int16_t index) {
+    return lists_.at(index);
+}
+OptionObject& Inf_Igra_Pebblix::Option1(std::int16_t index) {
+    return *options_.at(index);
+}
+TimerObject& Inf_Igra_Pebblix::Timer1() {
+    return *timer_;
+}
+
+} // namespace pebblix
