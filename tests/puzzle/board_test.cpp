@@ -4,45 +4,46 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 
 namespace pebblix::testing {
 namespace {
 
 TEST(TextFunctions, WriteAndReadCellCodes) {
-    EXPECT_EQ(DecimalText(0), "0");
-    EXPECT_EQ(DecimalText(2), "2");
-    EXPECT_EQ(DecimalText(10), "10");
-    for (const auto& [text, value] : std::vector<std::pair<std::string, int>>{
-             {"0", 0}, {"1", 1}, {"2", 2}, {"", 0}, {"x", 0}, {" 2", 2}, {"-1", -1}, {"12a", 12},
-             {"99999999999", INT_MAX}}) {
+    EXPECT_EQ(DecimalText(0) + DecimalText(1) + DecimalText(2) + DecimalText(10), "01210");
+    for (const auto& [text, value] :
+         std::vector<std::pair<std::string, int>>{{"0", 0},
+                                                  {"1", 1},
+                                                  {"2", 2},
+                                                  {"", 0},
+                                                  {"x", 0},
+                                                  {" 2", 2},
+                                                  {"-1", -1},
+                                                  {"12a", 12},
+                                                  {"99999999999", INT_MAX}}) {
         EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
     }
-    EXPECT_EQ(CharAt("1110222", 1), "1");
-    EXPECT_EQ(CharAt("1110222", 4), "0");
-    EXPECT_EQ(CharAt("1110222", 7), "2");
-    EXPECT_EQ(CharAt("1110222", 8), "");
-    EXPECT_EQ(CharAt("1110222", 0), "");
+    EXPECT_EQ(CharAt("1110222", 1) + CharAt("1110222", 4) + CharAt("1110222", 7), "102");
+    EXPECT_EQ(CharAt("1110222", 0) + CharAt("1110222", 8), "");
     EXPECT_EQ(RgbColor(-5, 300, 128), (Rgb{0, 255, 128}));
 }
 
-// How a fresh game comes about, and the variant it must then show.
-struct StartCase {
+// What the player does after start-up, and the history it must leave.
+struct HistoryCase {
     const char* name;
-    std::function<void(Game&)> play;
-    int lastCell;
+    const char* script;
+    std::vector<std::string> history;
 };
 
-class StartLayout : public ::testing::TestWithParam<StartCase> {};
+class StartRestartUndo : public ::testing::TestWithParam<HistoryCase> {};
 
-TEST_P(StartLayout, ShowsTheSelectedVariantWithAOneRowHistory) {
-    Game game;
-    GetParam().play(game);
-    const int lastCell = GetParam().lastCell;
-    const std::string start = StartPosition(lastCell / 2);
+TEST_P(StartRestartUndo, LeaveTheBoardOnTheLastHistoryRow) {
+    const Game game(GetParam().script);
+    const auto& history = GetParam().history;
+    const int lastCell = static_cast<int>(history.back().size()) - 1;
+    EXPECT_EQ(game.History(), history);
     EXPECT_EQ(game.puzzle.LastCell, lastCell);
-    EXPECT_EQ(game.Board(), start);
-    EXPECT_EQ(game.History(), std::vector<std::string>{start});
+    EXPECT_EQ(game.Board(), history.back());
+    // The start layout paints the cells in use; the moves and take-backs leave the paint alone.
     EXPECT_EQ(game.ColoursInUse(), StartColours(lastCell));
     for (std::int16_t i = 0; i < 9; ++i) {
         EXPECT_EQ(game.window.cell(i).visible, i <= lastCell) << "cell " << i;
@@ -52,47 +53,21 @@ TEST_P(StartLayout, ShowsTheSelectedVariantWithAOneRowHistory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Games, StartLayout,
-    ::testing::Values(
-        StartCase{"StartUp", [](Game&) {}, 6},
-        StartCase{"PickFour", [](Game& g) { g.Choose(1); }, 8},
-        StartCase{"PickFourThenThree", [](Game& g) { g.Choose(1); g.Choose(0); }, 6},
-        StartCase{"RestartAfterMoves", [](Game& g) { g.Click("1205"); }, 6},
-        StartCase{"RestartAfterMovesOnFour", [](Game& g) { g.Choose(1); g.Click("1205"); }, 8},
-        StartCase{"PickThreeAfterMovesOnFour",
-                  [](Game& g) { g.Choose(1); g.Click("120"); g.Choose(0); }, 6},
-        StartCase{"PickFourAfterMovesOnThree",
-                  [](Game& g) { g.Click("120"); g.Choose(1); }, 8}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Buttons clicked on a fresh game, then the board and the history expected.
-struct UndoCase {
-    const char* name;
-    bool four;
-    const char* buttons;
-    std::vector<std::string> history;
-};
-
-class TakeBack : public ::testing::TestWithParam<UndoCase> {};
-
-TEST_P(TakeBack, RestoresThePreviousHistoryRow) {
-    Game game(GetParam().four);
-    game.Click(GetParam().buttons);
-    EXPECT_EQ(game.History(), GetParam().history);
-    EXPECT_EQ(game.Board(), GetParam().history.back());
-    EXPECT_EQ(game.ColoursInUse(), StartColours(game.puzzle.LastCell));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Games, TakeBack,
-    ::testing::Values(UndoCase{"RightAfterStartUp", false, "4", {"1110222"}},
-                      UndoCase{"RightAfterRestart", false, "1254", {"1110222"}},
-                      UndoCase{"OneOfTwoMoves", false, "124", {"1110222", "1112022"}},
-                      UndoCase{"TwoOfTwoMoves", false, "1244", {"1110222"}},
-                      UndoCase{"ThreeAfterTwoMoves", false, "12444", {"1110222"}},
-                      UndoCase{"UndoThenMoveAgain", false, "140",
-                               {"1110222", "1101222"}},
-                      UndoCase{"OnFour", true, "1204", {"111102222", "111120222", "111021222"}}),
+    Games, StartRestartUndo,
+    ::testing::Values(HistoryCase{"StartUp", "", {"1110222"}},
+                      HistoryCase{"PickFour", "F", {"111102222"}},
+                      HistoryCase{"PickFourThenThree", "FT", {"1110222"}},
+                      HistoryCase{"RestartAfterMoves", "1205", {"1110222"}},
+                      HistoryCase{"RestartAfterMovesOnFour", "F1205", {"111102222"}},
+                      HistoryCase{"PickThreeAfterMovesOnFour", "F120T", {"1110222"}},
+                      HistoryCase{"PickFourAfterMovesOnThree", "120F", {"111102222"}},
+                      HistoryCase{"UndoRightAfterStartUp", "4", {"1110222"}},
+                      HistoryCase{"UndoRightAfterRestart", "1254", {"1110222"}},
+                      HistoryCase{"UndoOneOfTwoMoves", "124", {"1110222", "1112022"}},
+                      HistoryCase{"UndoTwoOfTwoMoves", "1244", {"1110222"}},
+                      HistoryCase{"UndoThreeTimesAfterTwoMoves", "12444", {"1110222"}},
+                      HistoryCase{"MoveAgainAfterUndo", "140", {"1110222", "1101222"}},
+                      HistoryCase{"UndoOnFour", "F1204", {"111102222", "111120222", "111021222"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

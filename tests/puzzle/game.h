@@ -12,11 +12,6 @@
 
 namespace pebblix::testing {
 
-// The colours the start layout paints: the "1" group, the empty middle cell, the "2" group.
-inline constexpr Rgb kLightGrey = RgbColor(200, 200, 200);
-inline constexpr Rgb kGreen = RgbColor(0, 200, 0);
-inline constexpr Rgb kDarkGrey = RgbColor(100, 100, 100);
-
 // One cell as the window holds it.
 struct CellView {
     std::string caption;
@@ -25,7 +20,7 @@ struct CellView {
     bool operator==(const CellView&) const = default;
 };
 
-// "1110222" for three per side, "111102222" for four.
+// "1110222" for three per side, "111102222" for four; the swapped positions end the game.
 inline std::string StartPosition(int perSide) {
     return std::string(perSide, '1') + '0' + std::string(perSide, '2');
 }
@@ -33,12 +28,12 @@ inline std::string SwappedPosition(int perSide) {
     return std::string(perSide, '2') + '0' + std::string(perSide, '1');
 }
 
-// The colours of the cells in use right after a start or restart.
+// The colours a start or restart paints on the cells in use: light grey under the "1" group,
+// green under the empty middle cell, dark grey under the "2" group.
 inline std::vector<Rgb> StartColours(int lastCell) {
-    const int perSide = lastCell / 2;
-    std::vector<Rgb> colours(perSide, kLightGrey);
-    colours.push_back(kGreen);
-    colours.insert(colours.end(), perSide, kDarkGrey);
+    std::vector<Rgb> colours(lastCell / 2, RgbColor(200, 200, 200));
+    colours.push_back(RgbColor(0, 200, 0));
+    colours.insert(colours.end(), lastCell / 2, RgbColor(100, 100, 100));
     return colours;
 }
 
@@ -50,16 +45,14 @@ inline std::vector<std::string> Rows(std::span<const std::string_view> table, st
     return rows;
 }
 
-// A game as the player finds it: the window created, Form_Load run, "4" picked when asked for.
+// A game as the player finds it: the window created and Form_Load run.
 struct Game {
     MemoryWindow window;
     Puzzle puzzle{window};
 
-    explicit Game(bool four = false) {
+    explicit Game(std::string_view script = "") {
         puzzle.Form_Load();
-        if (four) {
-            Choose(1);
-        }
+        Play(script);
     }
 
     // The player clicks an option button; the window reports only a changed selection.
@@ -69,10 +62,16 @@ struct Game {
         }
     }
 
-    // Clicks the command buttons named by the digits, e.g. "14" is "2 наляво" then "Ход назад".
-    void Click(std::string_view buttons) {
-        for (char button : buttons) {
-            puzzle.Command1_Click(static_cast<std::int16_t>(button - '0'));
+    // What the player does, a character an action: a digit clicks that command button
+    // (0-3 the moves, 4 "Ход назад", 5 "Чисти", 6 "Подскажи"), "T" and "F" pick three and four
+    // pieces per side.
+    void Play(std::string_view script) {
+        for (char c : script) {
+            if (c == 'T' || c == 'F') {
+                Choose(c == 'T' ? 0 : 1);
+            } else {
+                puzzle.Command1_Click(static_cast<std::int16_t>(c - '0'));
+            }
         }
     }
 
@@ -97,7 +96,8 @@ struct Game {
     std::vector<CellView> Cells() const {
         std::vector<CellView> cells;
         for (std::int16_t i = 0; i < 9; ++i) {
-            cells.push_back({window.cell(i).caption, window.cell(i).visible, window.cell(i).backColor});
+            const auto& cell = window.cell(i);
+            cells.push_back({cell.caption, cell.visible, cell.backColor});
         }
         return cells;
     }
@@ -110,14 +110,11 @@ struct Game {
         return colours;
     }
 
-    // Ticks the playback timer for as long as it stays enabled; returns the number of ticks.
-    int PlayToEnd() {
-        int ticks = 0;
-        while (window.timerEnabled() && ticks < 100) {
+    // Ticks the playback timer for as long as it stays enabled.
+    void PlayToEnd() {
+        for (int ticks = 0; window.timerEnabled() && ticks < 100; ++ticks) {
             puzzle.Timer1_Timer();
-            ++ticks;
         }
-        return ticks;
     }
 };
 

@@ -27,30 +27,28 @@ struct Move {
 // and a "2" left, either one cell into an empty cell or two cells, over one opposing piece, into
 // an empty cell.
 inline std::vector<Move> LegalMoves(const std::string& position) {
+    const auto size = static_cast<int>(position.size());
+    auto at = [&](int i) {
+        return i >= 0 && i < size ? position[static_cast<std::size_t>(i)] : '#';
+    };
     std::vector<Move> moves;
-    const int size = static_cast<int>(position.size());
     for (int from = 0; from < size; ++from) {
-        const char piece = position[static_cast<std::size_t>(from)];
+        const char piece = at(from);
         if (piece != '1' && piece != '2') {
             continue;
         }
-        const bool one = piece == '1';
-        const int direction = one ? 1 : -1;
-        for (int distance : {1, 2}) {
-            const int to = from + direction * distance;
-            if (to < 0 || to >= size || position[static_cast<std::size_t>(to)] != '0') {
-                continue;
+        const int ahead = piece == '1' ? 1 : -1;
+        for (const int distance : {1, 2}) {
+            const int to = from + ahead * distance;
+            if (at(to) == '0' &&
+                (distance == 1 || at(from + ahead) == (piece == '1' ? '2' : '1'))) {
+                std::string after = position;
+                after[static_cast<std::size_t>(from)] = '0';
+                after[static_cast<std::size_t>(to)] = piece;
+                // The buttons: steps 0 and 1, jumps 2 and 3, the even ones for a "1".
+                const auto command = static_cast<MoveCommand>(2 * (distance - 1) + (piece == '2'));
+                moves.push_back({command, after});
             }
-            if (distance == 2 &&
-                position[static_cast<std::size_t>(from + direction)] != (one ? '2' : '1')) {
-                continue;
-            }
-            std::string after = position;
-            after[static_cast<std::size_t>(from)] = '0';
-            after[static_cast<std::size_t>(to)] = piece;
-            const MoveCommand command = distance == 1 ? (one ? kStepOneRight : kStepTwoLeft)
-                                                      : (one ? kJumpOneRight : kJumpTwoLeft);
-            moves.push_back({command, after});
         }
     }
     return moves;

@@ -1,0 +1,76 @@
+// rules_test.cpp: the stored solutions and every move command checked against the rules alone.
+#include "description.h"
+#include "game.h"
+#include "game_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace pebblix::testing {
+namespace {
+
+bool IsOneMove(const std::string& from, const std::string& to) {
+    const auto moves = LegalMoves(from);
+    return std::any_of(moves.begin(), moves.end(), [&](const Move& m) { return m.after == to; });
+}
+
+TEST(StoredSolutions, AreLegalMoveByMoveFromStartToSwapped) {
+    const auto three = Rows(description::kSolutionThree, 0);
+    const auto four = Rows(description::kSolutionFour, 0);
+    EXPECT_EQ(three.front(), StartPosition(3));
+    EXPECT_TRUE(IsOneMove(StartPosition(4), four.front()));
+    EXPECT_EQ(three.back(), SwappedPosition(3));
+    EXPECT_EQ(four.back(), SwappedPosition(4));
+    for (const auto* table : {&three, &four}) {
+        for (std::size_t row = 1; row < table->size(); ++row) {
+            EXPECT_TRUE(IsOneMove((*table)[row - 1], (*table)[row])) << "row " << row;
+        }
+    }
+}
+
+TEST(StoredSolutions, AreShortest) {
+    // Fifteen moves for three per side (sixteen rows with the start), twenty-four for four.
+    EXPECT_EQ(Distances(StartPosition(3)).at(SwappedPosition(3)), 15);
+    EXPECT_EQ(Distances(StartPosition(4)).at(SwappedPosition(4)), 24);
+    EXPECT_EQ(description::kSolutionThree.size(), 16U);
+    EXPECT_EQ(description::kSolutionFour.size(), 24U);
+}
+
+// Every position the game can reach, every move button: the button makes exactly the move the
+// rules give and records it, or changes nothing at all. Nothing else in any cell may change.
+TEST(MoveCommandsOnEveryReachablePosition, MakeTheRuleMoveOrNothing) {
+    for (const int perSide : {3, 4}) {
+        const std::string start = StartPosition(perSide);
+        const auto reachable = Distances(start);
+        EXPECT_GT(reachable.size(), 20U);
+        for (const auto& [position, distance] : reachable) {
+            for (const MoveCommand command :
+                 {kStepOneRight, kStepTwoLeft, kJumpOneRight, kJumpTwoLeft}) {
+                SCOPED_TRACE(position + " button " + std::to_string(command));
+                Game game(perSide == 4 ? "F" : "");
+                game.Lay(position);
+                if (perSide == 3) {
+                    // Bait in the hidden cells: a scan running past cell 6 would find a move.
+                    game.window.Label2(7).SetCaption(command == kJumpTwoLeft ? "1" : "0");
+                    game.window.Label2(8).SetCaption("2");
+                }
+                auto expectedCells = game.Cells();
+                const auto after = CommandResult(position, command);
+                std::vector<std::string> history{start};
+                if (after) {
+                    history.push_back(*after);
+                    for (std::size_t i = 0; i < after->size(); ++i) {
+                        expectedCells[i].caption = after->substr(i, 1);
+                    }
+                }
+                game.Play(std::to_string(command));
+                EXPECT_EQ(game.History(), history);
+                EXPECT_TRUE(game.Cells() == expectedCells) << "board now " << game.Board();
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace pebblix::testing
