@@ -5,17 +5,18 @@
 
 namespace pebblix {
 
-QFont WindowFont(const description::FontSpec& spec) {
+QFont WindowFont(const description::FontSpec& wanted) {
     QFont font;
-    font.setFamilies({QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())),
-                      QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                      QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    font.setFamilies(
+        {QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())),
+         QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+         QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikethrough);
+    font.setPointSize(wanted.points);
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikethrough);
     return font;
 }
 

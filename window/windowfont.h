@@ -9,6 +9,6 @@ namespace pebblix {
 
 // The font a description row names. Where its face is missing, a metric-compatible serif with
 // Cyrillic letters stands in (Liberation Serif), then any serif.
-QFont WindowFont(const description::FontSpec& spec);
+QFont WindowFont(const description::FontSpec& wanted);
 
 } // namespace pebblix
