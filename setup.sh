@@ -1,8 +1,9 @@
 #!/bin/sh
-# setup.sh: installs what Pebblix needs, builds it, and then starts the game or runs the tests.
+# setup.sh: installs what Pebblix needs and builds it; then starts it, tests it or packages it.
 #
-#   sh setup.sh play    build and start the game
-#   sh setup.sh test    build and run the whole test suite, plainly and under the sanitizers
+#   sh setup.sh play     build and start the game
+#   sh setup.sh test     build and run the whole test suite, plainly and under the sanitizers
+#   sh setup.sh package  build the Debian package in build/package and install it with apt-get
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -12,9 +13,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-play | test) ;;
+play | test | package) ;;
 *)
-    echo "usage: sh setup.sh play|test" >&2
+    echo "usage: sh setup.sh play|test|package" >&2
     exit 2
     ;;
 esac
@@ -23,6 +24,9 @@ esac
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev desktop-file-utils appstream dpkg-dev file"
+fi
+if [ "$mode" = package ]; then
+    packages="$packages dpkg-dev file"
 fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
@@ -35,16 +39,17 @@ MSG
     exit 1
 fi
 
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+
 missing=""
 for package in $packages; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing="$missing $package"
 done
 if [ -n "$missing" ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo="sudo"
-    fi
     echo "Installing:$missing"
     $sudo apt-get update
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
@@ -58,6 +63,18 @@ build() {
 if [ "$mode" = play ]; then
     build default
     exec ./build/default/app/pebblix
+fi
+
+if [ "$mode" = package ]; then
+    # A tree of its own without the tests, so the presets' trees keep their settings.
+    cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    cmake --build build/package
+    rm -f build/package/*.deb
+    (cd build/package && cpack -G DEB)
+    for deb in build/package/*.deb; do
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "./$deb"
+    done
+    exit 0
 fi
 
 for preset in default asan; do

@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
     QApplication app(qtArgc, qtArgv);
+    // Ties the window to its menu entry, so docks show the entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Pebblix"));
 
     pebblix::Inf_Igra_Pebblix window;
     window.Form_Load();

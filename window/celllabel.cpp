@@ -1,11 +1,27 @@
 // celllabel.cpp: one cell of the board, a bordered box showing its piece in large digits.
 #include "celllabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace pebblix {
 
+namespace {
+
+// Screen readers announce a cell as static text, like any other label.
+QAccessibleInterface* CellAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(CellLabel::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 CellLabel::CellLabel(std::int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
+    static const bool accessibleAsText = (QAccessible::installFactory(CellAccessible), true);
+    (void)accessibleAsText;
     setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateAccessibleName();
 }

@@ -2,7 +2,7 @@
 //
 // Styles draw button faces as gradients or themed images that ignore the palette, so the button
 // draws itself: a raised bevel around a flat face of its colour, sunken while pressed, and a
-// plain focus mark (a dark outline and a dotted rectangle) when it has the keyboard focus.
+// plain focus mark (a black outline and a dotted rectangle) when it has the keyboard focus.
 #include "colourbutton.h"
 
 #include <QPainter>
@@ -23,7 +23,7 @@ void ColourButton::paintEvent(QPaintEvent*) {
     const QBrush face(face_);
     QRect bevel = rect();
     if (hasFocus()) {
-        painter.setPen(palette().color(QPalette::Shadow));
+        painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawRect(bevel.adjusted(0, 0, -1, -1));
         bevel.adjust(1, 1, -1, -1);
     }

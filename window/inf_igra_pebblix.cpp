@@ -4,12 +4,13 @@
 #include "celllabel.h"
 #include "colourbutton.h"
 #include "description.h"
+#include "framebox.h"
 #include "optionbutton.h"
 #include "playbacktimer.h"
 #include "windowfont.h"
 
-#include <QGroupBox>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -67,7 +68,15 @@ Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
 void Inf_Igra_Pebblix::Build() {
     setObjectName(Text(kForm.name));
     setWindowTitle(Text(kForm.address) + Text(kForm.caption));
-    setWindowIcon(QIcon(QPixmap(hamburger_xpm)));
+    // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
+    // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
+    const QImage picture(hamburger_xpm);
+    QIcon icon;
+    for (const int factor : {1, 2}) {
+        icon.addPixmap(QPixmap::fromImage(picture.scaled(
+            picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    }
+    setWindowIcon(icon);
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -101,7 +110,7 @@ void Inf_Igra_Pebblix::Build() {
             }
             break;
         case ControlKind::Frame: {
-            auto* frame = new QGroupBox(Text(control.text), parent);
+            auto* frame = new FrameBox(Text(control.text), parent);
             containers[control.name] = frame;
             widget = frame;
             break;
@@ -141,6 +150,7 @@ void Inf_Igra_Pebblix::Build() {
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             if (control.index == 0) {
                 rules_ = edit;
+                edit->setAccessibleName(QStringLiteral("Правила на играта"));
             }
             widget = edit;
             break;

@@ -1,0 +1,59 @@
+#!/bin/sh
+# check-install.sh: installs the build into a scratch root and checks what a desktop finds there.
+#
+#   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR APP_ID
+#
+# The menu entry and the metainfo must pass their validators, and every file one of them names
+# (the program, the icon, the menu entry itself) must be installed beside it.
+set -eu
+
+cmake=$1 build=$2 root=$3 id=$4
+
+rm -rf "$root"
+DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >/dev/null
+share="$root/usr/share"
+entry="$share/applications/$id.desktop"
+metainfo="$share/metainfo/$id.metainfo.xml"
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+# The validators: both exit 0 on mere hints, so their warnings are failures here too.
+if ! out=$(desktop-file-validate "$entry" 2>&1) || echo "$out" | grep -Eq 'error:|warning:'; then
+    fail "desktop-file-validate $entry"
+    echo "$out"
+fi
+if ! out=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1); then
+    fail "appstreamcli validate $metainfo"
+    echo "$out"
+fi
+
+key() {
+    sed -n "s/^$1=//p" "$entry"
+}
+
+program=$(key Exec)
+[ -x "$root/usr/bin/$program" ] || fail "Exec=$program: no such program in bin/"
+
+# The icon in the sizes the window's picture gives sharply, each a square PNG of its size.
+icon=$(key Icon)
+for size in 32 64 128 256; do
+    file="$share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    if [ ! -f "$file" ]; then
+        fail "Icon=$icon: no ${size}x${size} icon"
+    elif ! file -b "$file" | grep -q "^PNG image data, $size x $size,"; then
+        fail "$file: $(file -b "$file")"
+    fi
+done
+
+# The metainfo starts the game through this very entry.
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+[ "$launchable" = "$id.desktop" ] || fail "metainfo launches '$launchable', not $id.desktop"
+binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
+[ "$binary" = "$program" ] || fail "metainfo provides '$binary', the entry starts '$program'"
+
+[ "$failed" -eq 0 ] && echo "installed files check out"
+exit "$failed"
