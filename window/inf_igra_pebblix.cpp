@@ -202,10 +202,26 @@ void Inf_Igra_Pebblix::Build() {
         });
     }
     connect(timer_, &QTimer::timeout, this, [this] { puzzle_.Timer1_Timer(); });
+}
 
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (kForm.centred && !placed_) {
+        placed_ = true;
+        CentreOnScreen();
     }
+}
+
+// Centres the whole window, title bar and border included, on the screen's free area. The frame's
+// size is known once the window exists on the screen, just before it is first shown; where the
+// platform cannot tell it yet, the client area is centred instead.
+void Inf_Igra_Pebblix::CentreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QSize frame = frameGeometry().size();
+    move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 CellObject& Inf_Igra_Pebblix::Label2(std::int16_t index) {

@@ -50,8 +50,12 @@ public:
     QPlainTextEdit* rules() const { return rules_; }
     PlaybackTimer* timer() const { return timer_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Build();
+    void CentreOnScreen();
 
     Puzzle puzzle_{*this};
     std::array<CellLabel*, 9> cells_{};
@@ -63,6 +67,7 @@ private:
     std::array<std::string, 2> hiddenTexts_;
     QPlainTextEdit* rules_ = nullptr;
     PlaybackTimer* timer_ = nullptr;
+    bool placed_ = false;
 };
 
 } // namespace pebblix

@@ -1,0 +1,192 @@
+// look_test.cpp: what the window looks like: its colours on the screen, its texts and its fonts.
+#include "window_test.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPixmap>
+#include <QRawFont>
+#include <QTextBlock>
+
+#include <iostream>
+
+namespace pebblix::testing {
+namespace {
+
+// The colour of a square of 3 × 3 logical pixels at `at` (window coordinates) of a grab of the
+// window, or "mixed" when its pixels differ.
+std::string PatchColour(const QPixmap& shot, QPoint at) {
+    const QImage image = shot.toImage();
+    const auto pixel = [&](int dx, int dy) {
+        return image.pixelColor((QPointF(at + QPoint(dx, dy)) * shot.devicePixelRatio()).toPoint());
+    };
+    for (int d = 1; d < 9; ++d) {
+        if (pixel(d % 3, d / 3) != pixel(0, 0)) {
+            return "mixed";
+        }
+    }
+    return Name(RgbColor(pixel(0, 0).red(), pixel(0, 0).green(), pixel(0, 0).blue()));
+}
+
+// Where a control's own colour shows: inside borders and bevels, away from the caption (a cell's
+// digit, a button's centred caption, an option button's text at its left).
+std::vector<QPoint> FacePoints(const ControlSpec& control, QSize size) {
+    const int w = size.width();
+    const int h = size.height();
+    switch (control.kind) {
+    case ControlKind::Label:
+        return control.singleBorder ? std::vector<QPoint>{{3, 3}, {w - 6, h - 6}}
+                                    : std::vector<QPoint>{{2, 2}, {w - 5, h - 5}};
+    case ControlKind::CommandButton:
+        return {{2, 2}, {w - 5, 2}};
+    case ControlKind::OptionButton:
+        return {{w - 5, 2}};
+    default:
+        return {};
+    }
+}
+
+// A point inside a frame that no control of the frame covers.
+QPoint InsideFrame(const QWidget& window, const char* frame) {
+    const auto* widget = window.findChild<QWidget*>(QLatin1String(frame));
+    return widget->mapTo(&window, QPoint(widget->width() - 8, widget->height() - 8));
+}
+
+struct Look {
+    const char* name;
+    bool load;                // Form_Load has run
+    bool four;                // "4" has been picked
+    std::array<Rgb, 3> cells; // the "1" group, the empty cell, the "2" group
+};
+
+void PrintTo(const Look& param, std::ostream* out) {
+    *out << param.name;
+}
+
+class LookTest : public WindowTest, public ::testing::WithParamInterface<Look> {};
+
+TEST_P(LookTest, CellsButtonsAndBackgroundsShowTheirColours) {
+    const Look& look = GetParam();
+    Show(look.load);
+    if (look.four) {
+        Click(window.option(1));
+    }
+    const int perSide = look.load && !look.four ? 3 : 4;
+    const QPixmap shot = window.grab();
+    EXPECT_EQ(PatchColour(shot, {2, 2}), Name(kForm.backColor)) << "the form";
+    for (const ControlSpec* control : ShownControls()) {
+        const QWidget* widget = Widget(*control);
+        std::string expected = Name(control->backColor.value_or(Rgb{}));
+        if (control->name == "Label2") {
+            const int i = control->index;
+            // A cell out of use is not drawn: the frame shows through.
+            expected = i > 2 * perSide ? PatchColour(shot, InsideFrame(window, "Frame1"))
+                                       : Name(look.cells[(i > perSide) + (i >= perSide)]);
+        }
+        for (QPoint at : FacePoints(*control, widget->size())) {
+            EXPECT_EQ(PatchColour(shot, widget->mapTo(&window, at)), expected)
+                << ObjectName(*control).toStdString() << " at " << at.x() << ", " << at.y();
+        }
+    }
+}
+
+constexpr std::array<Rgb, 3> kDescribed{RgbColor(224, 224, 224), RgbColor(0, 255, 0),
+                                        RgbColor(128, 128, 128)};
+constexpr std::array<Rgb, 3> kLaidOut{RgbColor(200, 200, 200), RgbColor(0, 200, 0),
+                                      RgbColor(100, 100, 100)};
+
+INSTANTIATE_TEST_SUITE_P(Window, LookTest,
+                         ::testing::Values(Look{"BeforeFormLoad", false, false, kDescribed},
+                                           Look{"ThreePerSide", true, false, kLaidOut},
+                                           Look{"FourPerSide", true, true, kLaidOut}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(WindowTest, FramesAreFilledWithTheirBackColour) {
+    Show();
+    const QPixmap shot = window.grab();
+    for (const char* frame : {"Frame1", "Frame2"}) {
+        EXPECT_EQ(PatchColour(shot, InsideFrame(window, frame)), Name(*Find(frame)->backColor))
+            << frame << " is not filled with its BackColor inside";
+    }
+}
+
+TEST_F(WindowTest, CaptionsAndTitleAreTheDescriptionsAndNeverChange) {
+    Show(false);
+    for (const char* when : {"on creation", "after Form_Load and play"}) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(window.windowTitle(),
+                  Text(kForm.address) + QStringLiteral(" Информатика - Pebblix"));
+        for (const ControlSpec* control : ShownControls()) {
+            const bool cellInPlay = control->name == "Label2" && window.puzzle().LastCell > 0;
+            if (control->kind != ControlKind::TextBox && !cellInPlay) {
+                EXPECT_EQ(ShownText(Widget(*control)), Text(control->text))
+                    << ObjectName(*control).toStdString();
+            }
+        }
+        window.Form_Load();
+        for (std::int16_t command : {1, 2, 4, 6}) {
+            Click(window.command(command));
+        }
+        Tick();
+        Click(window.option(1));
+    }
+}
+
+TEST_F(WindowTest, RulesTextKeepsItsTwelveLinesAndTheQuotationIsKeptExactly) {
+    Show();
+    QStringList lines = Text(kRulesText).split(QStringLiteral("\r\n"));
+    ASSERT_TRUE(lines.last().isEmpty()) << "the last line, too, ends with CR LF";
+    // The final line break leaves an empty last block, as the final CR LF leaves an empty line.
+    const QTextDocument* document = window.rules()->document();
+    ASSERT_EQ(document->blockCount(), lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(document->findBlockByNumber(i).text(), lines[i]) << "line " << i + 1;
+    }
+    lines.removeLast();
+    EXPECT_EQ(lines.size(), 12);
+    EXPECT_TRUE(lines[8].isEmpty()) << "line 9";
+    EXPECT_TRUE(lines[1].endsWith(QLatin1Char(' '))) << "line 2";
+    EXPECT_TRUE(window.rules()->isReadOnly());
+    EXPECT_EQ(window.rules()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(window.hiddenText(1), kQuotation);
+}
+
+TEST_F(WindowTest, TimesNewRomanOrItsStandInDrawsEveryCharacter) {
+    Show();
+    // The family that draws Cyrillic text in a font, whichever of its families that is.
+    const auto drawing = [](const QFont& font) {
+        return QRawFont::fromFont(font, QFontDatabase::Cyrillic);
+    };
+    const QString family = drawing(window.font()).familyName();
+    std::cout << "[          ] the window's texts are drawn in " << family.toStdString() << '\n';
+    RecordProperty("font_family", family.toStdString());
+    EXPECT_TRUE(family == "Times New Roman" || family == "Liberation Serif")
+        << family.toStdString();
+
+    // Every text of the description in the font of its control: the title and the hidden
+    // quotation in the window's, the cells in theirs with every piece they may show.
+    std::vector<std::pair<const ControlSpec*, std::string_view>> texts{{nullptr, kForm.address},
+                                                                       {nullptr, kForm.caption}};
+    for (const ControlSpec& control : kControls) {
+        texts.emplace_back(&control, control.name == "Label2" ? "012" : control.text);
+    }
+    for (const auto& [control, text] : texts) {
+        SCOPED_TRACE(control ? ObjectName(*control).toStdString() : "window title");
+        const QWidget* widget = control ? Widget(*control) : nullptr;
+        const QFont font = widget ? widget->font() : window.font();
+        const FontSpec& wanted = control ? *control->font : kForm.font;
+        const QFontInfo info(font);
+        const QRawFont raw = drawing(font);
+        EXPECT_EQ(info.family(), family);
+        EXPECT_EQ(raw.familyName(), family);
+        EXPECT_EQ(info.pointSize(), wanted.points);
+        EXPECT_EQ(info.weight(), wanted.weight);
+        EXPECT_EQ(info.italic() || info.underline() || info.strikeOut(),
+                  wanted.italic || wanted.underline || wanted.strikethrough);
+        for (char32_t c : Text(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).toUcs4()) {
+            EXPECT_TRUE(raw.supportsCharacter(c)) << "U+" << std::hex << unsigned{c};
+        }
+    }
+}
+
+} // namespace
+} // namespace pebblix::testing

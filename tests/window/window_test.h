@@ -1,0 +1,174 @@
+// window_test.h: the game window on the offscreen screen, and what the window tests share to drive
+// it, read it and compare it with the in-memory stand-in.
+#pragma once
+
+#include "celllabel.h"
+#include "colourbutton.h"
+#include "description.h"
+#include "inf_igra_pebblix.h"
+#include "memorywindow.h"
+#include "optionbutton.h"
+#include "playbacktimer.h"
+#include "puzzle.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+// Qt's values as failures print them.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QSize& size, std::ostream* out) {
+    *out << size.width() << " x " << size.height();
+}
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << r.width() << " x " << r.height() << " at " << r.x() << ", " << r.y();
+}
+
+namespace pebblix::testing {
+
+using namespace description;
+
+inline QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "(192, 192, 255)": colours are compared by name, so that a failure reads plainly.
+inline std::string Name(Rgb c) {
+    return '(' + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
+           ')';
+}
+
+// "Command1_3" for a member of a control array, "Frame1" for a control of its own.
+inline QString ObjectName(const ControlSpec& control) {
+    return Text(control.name) +
+           (control.index < 0 ? QString() : QStringLiteral("_%1").arg(control.index));
+}
+
+// The rows of the description that the window shows: every visible control but the timer.
+inline std::vector<const ControlSpec*> ShownControls() {
+    std::vector<const ControlSpec*> shown;
+    for (const ControlSpec& control : kControls) {
+        if (control.visible && control.kind != ControlKind::Timer) {
+            shown.push_back(&control);
+        }
+    }
+    return shown;
+}
+
+// What the player reads on a widget: the caption of a cell, label, frame or button, or the text of
+// a text box; nothing for any other widget.
+inline QString ShownText(const QWidget* widget) {
+    if (const auto* cell = qobject_cast<const CellLabel*>(widget)) {
+        return cell->text();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return frame->title();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    const auto* edit = qobject_cast<const QPlainTextEdit*>(widget);
+    return edit ? edit->toPlainText() : QString();
+}
+
+// All that the puzzle keeps in a window: the nine cells ("1 (200, 200, 200)", with "hidden" for a
+// hidden one), the history rows, and the option buttons, the timer, HintStep and LastCell.
+using State = std::tuple<std::vector<std::string>, std::vector<std::string>, std::string>;
+
+inline std::string Cell(const std::string& caption, bool visible, Rgb colour) {
+    return caption + (visible ? " " : " hidden ") + Name(colour);
+}
+
+inline std::string Rest(bool three, bool four, bool timer, const Puzzle& puzzle) {
+    return std::string("options ") + (three ? '1' : '0') + (four ? '1' : '0') + ", timer " +
+           (timer ? "on" : "off") + ", HintStep " + std::to_string(puzzle.HintStep) +
+           ", LastCell " + std::to_string(puzzle.LastCell);
+}
+
+inline State StateOf(const Inf_Igra_Pebblix& window) {
+    std::vector<std::string> cells;
+    for (std::int16_t i = 0; i < 9; ++i) {
+        const QColor c = window.cell(i)->backColor();
+        cells.push_back(Cell(window.cell(i)->Caption(), !window.cell(i)->isHidden(),
+                             RgbColor(c.red(), c.green(), c.blue())));
+    }
+    return {cells, window.list(0).Rows(),
+            Rest(window.option(0)->isChecked(), window.option(1)->isChecked(),
+                 window.timer()->isActive(), window.puzzle())};
+}
+
+inline State StateOf(const MemoryWindow& memory, const Puzzle& puzzle) {
+    std::vector<std::string> cells;
+    for (std::int16_t i = 0; i < 9; ++i) {
+        const MemoryWindow::Cell& cell = memory.cell(i);
+        cells.push_back(Cell(cell.caption, cell.visible, cell.backColor));
+    }
+    return {cells, memory.list(0).Rows(),
+            Rest(memory.optionValue(0), memory.optionValue(1), memory.timerEnabled(), puzzle)};
+}
+
+// A fresh window for every test; nothing is shown until the test calls Show.
+class WindowTest : public ::testing::Test {
+protected:
+    // Runs Form_Load unless told not to, shows the window and waits until it is on the screen.
+    void Show(bool load = true) {
+        if (load) {
+            window.Form_Load();
+        }
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // The one widget named after the control, or nullptr.
+    QWidget* Widget(const ControlSpec& control) const {
+        const QList<QWidget*> widgets = window.findChildren<QWidget*>(ObjectName(control));
+        return widgets.size() == 1 ? widgets.front() : nullptr;
+    }
+
+    // A left click (or double click) at the widget's centre, given to the window as the platform
+    // gives it, so that it reaches whichever widget lies at that point.
+    void Click(const QWidget* widget, bool twice = false) {
+        const QPoint at = widget->mapTo(&window, widget->rect().center());
+        twice ? QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, at)
+              : QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
+    }
+
+    // One tick of the running playback timer, delivered at once as its event loop delivers it;
+    // nothing while the timer is stopped.
+    void Tick() {
+        if (window.timer()->isActive()) {
+            QTimerEvent tick(window.timer()->timerId());
+            QCoreApplication::sendEvent(window.timer(), &tick);
+        }
+    }
+
+    // The position string of the cells in use.
+    std::string Board() const {
+        std::string position;
+        for (std::int16_t i = 0; i <= window.puzzle().LastCell; ++i) {
+            position += window.cell(i)->Caption();
+        }
+        return position;
+    }
+
+    std::vector<std::string> History() const { return window.list(0).Rows(); }
+
+    Inf_Igra_Pebblix window;
+};
+
+} // namespace pebblix::testing
