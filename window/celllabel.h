@@ -17,8 +17,17 @@ public:
 
     std::string Caption() const override { return caption_; }
     void SetCaption(std::string_view text) override;
-    void SetVisible(bool visible) override { setVisible(visible); }
+    // Noted at once and carried out by ApplyVisibility once the running handler has returned: a
+    // restart hides every cell and then shows again those in use, which need not change at all.
+    void SetVisible(bool visible) override { shown_ = visible; }
     void SetBackColor(Rgb colour) override;
+
+    // Shows or hides the cell as the puzzle last asked.
+    void ApplyVisibility() {
+        if (isHidden() == shown_) {
+            setVisible(shown_);
+        }
+    }
 
     QString text() const { return QString::fromStdString(caption_); }
     QColor backColor() const { return backColor_; }
@@ -32,6 +41,7 @@ private:
     std::int16_t index_;
     std::string caption_;
     QColor backColor_;
+    bool shown_ = true;
 };
 
 } // namespace pebblix

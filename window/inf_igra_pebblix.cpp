@@ -9,6 +9,7 @@
 #include "playbacktimer.h"
 #include "windowfont.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -83,6 +84,10 @@ void Inf_Igra_Pebblix::Build() {
     setFixedSize(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
     Fill(this, kForm.backColor);
     const QFont windowFont = WindowFont(kForm.font);
+    // Qt builds some controls' insides in the application's font before they take the window's
+    // (the rules box lays out an empty document in it), so that is the window's font too: a font
+    // that is never shown would otherwise be looked up and loaded at start-up.
+    QApplication::setFont(windowFont);
     setFont(windowFont);
 
     std::map<std::string_view, QWidget*> containers{{"", this}};
@@ -136,7 +141,9 @@ void Inf_Igra_Pebblix::Build() {
                 continue;
             }
             auto* edit = new QPlainTextEdit(parent);
-            edit->setPlainText(
+            // Into the document: the box's own setPlainText lays the first paragraph out at once,
+            // at the box's default width, only to lay it out again at its real one.
+            edit->document()->setPlainText(
                 Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             edit->setReadOnly(control.readOnly);
             // Read-only, yet the caret moves and the text can be selected with the keyboard too.
@@ -192,16 +199,16 @@ void Inf_Igra_Pebblix::Build() {
 
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(commands_.size()); ++i) {
         connect(commands_.at(i), &QPushButton::clicked, this,
-                [this, i] { puzzle_.Command1_Click(i); });
+                [this, i] { Handle([this, i] { puzzle_.Command1_Click(i); }); });
     }
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(options_.size()); ++i) {
         connect(options_.at(i), &QRadioButton::toggled, this, [this, i](bool selected) {
             if (selected) {
-                puzzle_.Option1_Click(i);
+                Handle([this, i] { puzzle_.Option1_Click(i); });
             }
         });
     }
-    connect(timer_, &QTimer::timeout, this, [this] { puzzle_.Timer1_Timer(); });
+    connect(timer_, &QTimer::timeout, this, [this] { Handle([this] { puzzle_.Timer1_Timer(); }); });
 }
 
 void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
@@ -222,6 +229,17 @@ void Inf_Igra_Pebblix::CentreOnScreen() {
     }
     const QSize frame = frameGeometry().size();
     move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+template <typename Handler> void Inf_Igra_Pebblix::Handle(Handler handler) {
+    handler();
+    for (CellLabel* cell : cells_) {
+        cell->ApplyVisibility();
+    }
+}
+
+void Inf_Igra_Pebblix::Form_Load() {
+    Handle([this] { puzzle_.Form_Load(); });
 }
 
 CellObject& Inf_Igra_Pebblix::Label2(std::int16_t index) {

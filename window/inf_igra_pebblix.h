@@ -33,7 +33,7 @@ public:
     ~Inf_Igra_Pebblix() override;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load() { puzzle_.Form_Load(); }
+    void Form_Load();
 
     CellObject& Label2(std::int16_t index) override;
     ListObject& List1(std::int16_t index) override;
@@ -55,6 +55,8 @@ protected:
 
 private:
     void Build();
+    // Runs one of the puzzle's handlers, then shows and hides the cells it asked for.
+    template <typename Handler> void Handle(Handler handler);
     void CentreOnScreen();
 
     Puzzle puzzle_{*this};

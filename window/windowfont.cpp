@@ -11,7 +11,9 @@ QFont WindowFont(const description::FontSpec& wanted) {
         {QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())),
          QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
          QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
-    font.setStyleHint(QFont::Serif);
+    // Cyrillic and Latin text needs no shaping, and without it the rules text is laid out in far
+    // less time; all it gives up is kerning.
+    font.setStyleHint(QFont::Serif, QFont::PreferNoShaping);
     font.setPointSize(wanted.points);
     font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     font.setItalic(wanted.italic);

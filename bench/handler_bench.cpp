@@ -1,0 +1,147 @@
+// handler_bench.cpp: how long each of the window's handlers takes, on the real window offscreen.
+//
+// Every benchmark first puts the game where the handler has work to do (untimed), then times
+// only the handler: a button's click signal through the window's connection, an option's
+// selection, or one timeout of the playback timer. Each run also reports how much more heap is
+// in use after it than before; anything above zero, repetition after repetition, is a leak.
+#include "colourbutton.h"
+#include "inf_igra_pebblix.h"
+#include "optionbutton.h"
+#include "playbacktimer.h"
+
+#include <QApplication>
+#include <QMetaMethod>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <chrono>
+#include <functional>
+
+namespace {
+
+pebblix::Inf_Igra_Pebblix* window = nullptr;
+
+void Click(std::int16_t index) {
+    window->command(index)->click();
+}
+
+void SelectThree() {
+    if (!window->option(0)->isChecked()) {
+        window->option(0)->click();
+    }
+}
+
+// Times `act` after `prepare` on every iteration and records the heap's growth over the run.
+void Measure(benchmark::State& state, const std::function<void()>& prepare,
+             const std::function<void()>& act) {
+    using Clock = std::chrono::steady_clock;
+    SelectThree();
+    prepare();
+    act();
+    // Showing and hiding widgets posts events that the game's event loop would deliver at once;
+    // here they are delivered between runs, so that only what stays behind counts as growth.
+    QCoreApplication::sendPostedEvents();
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    int iteration = 0;
+    for (auto _ : state) {
+        prepare();
+        if (++iteration % 64 == 0) {
+            QCoreApplication::sendPostedEvents();
+        }
+        const auto start = Clock::now();
+        act();
+        const auto stop = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+    QCoreApplication::sendPostedEvents();
+    state.counters["heap_growth_B"] =
+        static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heapBefore);
+}
+
+void Command(benchmark::State& state) {
+    const auto index = static_cast<std::int16_t>(state.range(0));
+    switch (index) {
+    case 0: // "1 надясно" from the start position
+    case 1: // "2 наляво" likewise
+        Measure(
+            state, [] { Click(5); }, [index] { Click(index); });
+        break;
+    case 2: // "1 прескача" once a "2" has stepped next to a "1"
+        Measure(
+            state,
+            [] {
+                Click(5);
+                Click(1);
+            },
+            [] { Click(2); });
+        break;
+    case 3: // "2 прескача" once a "1" has stepped next to a "2"
+    case 4: // "Ход назад" after one move
+        Measure(
+            state,
+            [] {
+                Click(5);
+                Click(0);
+            },
+            [index] { Click(index); });
+        break;
+    case 5: // "Чисти" after one move
+        Measure(
+            state, [] { Click(0); }, [] { Click(5); });
+        break;
+    case 6: // "Подскажи" on a game in progress, with no playback running
+        Measure(
+            state,
+            [] {
+                Click(0);
+                window->timer()->stop();
+            },
+            [] { Click(6); });
+        break;
+    default:
+        state.SkipWithError("no such button");
+    }
+}
+BENCHMARK(Command)->DenseRange(0, 6)->UseManualTime()->Iterations(20000);
+
+// The player switches variant, each time to the other one.
+void Option(benchmark::State& state) {
+    std::int16_t next = 1;
+    Measure(
+        state, [] {},
+        [&next] {
+            window->option(next)->click();
+            next = static_cast<std::int16_t>(1 - next);
+        });
+}
+BENCHMARK(Option)->UseManualTime()->Iterations(20000);
+
+// One tick of a running playback, at a row the table has.
+void TimerTick(benchmark::State& state) {
+    const QMetaMethod timeout = QMetaMethod::fromSignal(&QTimer::timeout);
+    Measure(
+        state,
+        [] {
+            if (!window->timer()->isActive() || window->puzzle().HintStep >= 15) {
+                Click(6);
+            }
+        },
+        [&timeout] { timeout.invoke(window->timer(), Qt::DirectConnection); });
+}
+BENCHMARK(TimerTick)->UseManualTime()->Iterations(20000);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    pebblix::Inf_Igra_Pebblix game;
+    game.Form_Load();
+    game.show();
+    QCoreApplication::processEvents(); // the first frame, as the player sees it
+    window = &game;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,139 @@
+#!/bin/sh
+# run.sh: builds the benchmarks in Release and prints their results as one table.
+#
+#   sh bench/run.sh            30 start-ups of each program on each platform, taken by turns
+#   RUNS=10 sh bench/run.sh    fewer
+#
+# Start-up: the game's window (startup_window) against the floor (startup_floor), each ending
+# right after its first painted frame, on the offscreen platform and under Xvfb: wall time from
+# hyperfine, peak resident memory from /usr/bin/time, medians of RUNS runs. Handlers: Google
+# Benchmark on the real window offscreen, medians of 10 repetitions. Memory: a million random
+# events on the real window. Missing tools are installed with apt-get on Debian and Ubuntu.
+set -eu
+
+cd "$(dirname "$0")/.."
+runs=${RUNS:-30}
+build=build/bench
+
+packages="g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev hyperfine xvfb time"
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing:$missing" >&2
+    $sudo apt-get update >&2
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing >&2
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEBBLIX_BUILD_BENCH=ON \
+    -DBUILD_TESTING=OFF >&2
+cmake --build "$build" --target startup_window startup_floor handler_bench million_events >&2
+bin=$build/bench
+work=$(mktemp -d)
+
+xvfb_pid=""
+cleanup() {
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+# A display of our own for the X11 runs.
+display=97
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+tries=0
+until [ -e "/tmp/.X11-unix/X$display" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
+    sleep 0.1
+done
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# startup PLATFORM: runs the game's window and the floor by turns, RUNS times each, so that both
+# meet the same load on the machine; prints "<window ms> <window KiB> <floor ms> <floor KiB>",
+# medians of wall time (hyperfine) and of peak resident memory (/usr/bin/time).
+startup() {
+    if [ "$1" = xcb ]; then
+        env="DISPLAY=:$display QT_QPA_PLATFORM=xcb"
+    else
+        env="QT_QPA_PLATFORM=offscreen"
+    fi
+    : >"$work/wt"
+    : >"$work/ft"
+    : >"$work/wm"
+    : >"$work/fm"
+    hyperfine --style none --shell=none --runs 3 "env $env $bin/startup_window" \
+        "env $env $bin/startup_floor" >/dev/null 2>&1
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        hyperfine --style none --shell=none --runs 1 --export-csv "$work/t.csv" \
+            "env $env $bin/startup_window" "env $env $bin/startup_floor" >/dev/null 2>&1
+        awk -F, 'NR == 2 { print $2 * 1000 }' "$work/t.csv" >>"$work/wt"
+        awk -F, 'NR == 3 { print $2 * 1000 }' "$work/t.csv" >>"$work/ft"
+        # shellcheck disable=SC2086
+        env $env /usr/bin/time -f %M -o "$work/m" "$bin/startup_window" 2>/dev/null
+        cat "$work/m" >>"$work/wm"
+        # shellcheck disable=SC2086
+        env $env /usr/bin/time -f %M -o "$work/m" "$bin/startup_floor" 2>/dev/null
+        cat "$work/m" >>"$work/fm"
+        i=$((i + 1))
+    done
+    for f in wt wm ft fm; do
+        median <"$work/$f"
+    done | awk '{ printf "%s%s", sep, ($0 ~ /\./ ? sprintf("%.1f", $0) : $0); sep = " " } END { print "" }'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+met() { awk -v r="$1" -v g="$2" 'BEGIN { print (r <= g) ? "yes" : "no" }'; }
+
+row() { printf '| %s | %s | %s | %s | %s | %s |\n' "$@"; }
+
+echo "Pebblix benchmarks: $(nproc) cores, $(uname -m), $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+echo
+row "measure" "game window" "floor" "ratio" "goal" "met"
+row "---" "---:" "---:" "---:" "---" "---"
+for platform in offscreen xcb; do
+    set -- $(startup "$platform")
+    name=$platform
+    [ "$platform" = xcb ] && name="Xvfb (xcb)"
+    r=$(ratio "$1" "$3")
+    row "start-up to first frame, $name, median of $runs" "$1 ms" "$3 ms" "$r" "≤ 1.15" "$(met "$r" 1.15)"
+    r=$(ratio "$2" "$4")
+    row "peak resident memory, $name, median of $runs" "$2 KiB" "$4 KiB" "$r" "≤ 1.10" "$(met "$r" 1.10)"
+done
+
+QT_QPA_PLATFORM=offscreen "$bin/handler_bench" --benchmark_repetitions=10 \
+    --benchmark_format=csv >"$work/h.csv" 2>/dev/null
+# name,iterations,real_time,cpu_time,time_unit,...,heap_growth_B; manual times are in ns.
+for bench in Command/0 Command/1 Command/2 Command/3 Command/4 Command/5 Command/6 Option TimerTick; do
+    us=$(awk -F, -v b="\"$bench/" 'index($1, b) == 1 && $1 ~ /_median"$/ { printf "%.2f", $3 / 1000 }' "$work/h.csv")
+    # The most heap a repetition left behind, the first one (which fills Qt's caches) aside.
+    heap=$(awk -F, -v b="\"$bench/" 'index($1, b) == 1 && $1 !~ /_(mean|median|stddev|cv)"$/ { if (++n > 1 && $NF > m) m = $NF } END { printf "%d", m }' "$work/h.csv")
+    case $bench in
+    Command/*) name="Command1_Click(${bench#Command/})" ;;
+    Option) name="Option1_Click (switching variant)" ;;
+    TimerTick) name="Timer1_Timer (one playback tick)" ;;
+    esac
+    # Growth below a byte a call is allocator noise; a leak of even one block a call is 320 KB.
+    ok=no
+    [ "$(met "$us" 10)" = yes ] && [ "$heap" -lt 20000 ] && ok=yes
+    row "$name: median of 10 × 20,000 calls; most heap a repetition kept" "$us µs; $heap B" "" "" \
+        "≤ 10 µs; < 1 B a call" "$ok"
+done
+
+set -- $(QT_QPA_PLATFORM=offscreen "$bin/million_events")
+# events N rss_before_kib A rss_after_kib B rss_peak_kib C most_rows D seconds E
+row "resident memory before / after 1,000,000 random events (${12} s)" "$4 / $6 KiB" "" "" \
+    "≤ +1 MiB" "$(met "$6" $(($4 + 1024)))"
+row "most history rows in those events" "${10}" "" "" "" ""

@@ -1,0 +1,27 @@
+// startup_floor.cpp: the least a window of the game's size that shows text costs to start.
+//
+// One label of Cyrillic text in the window's font, in a plain window of the same size: any
+// window that shows text pays this much, so the game's start-up is measured against it.
+#include "description.h"
+#include "first_paint.h"
+#include "windowfont.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    using namespace pebblix::description;
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
+    window.setFont(pebblix::WindowFont(kForm.font));
+    const std::string_view text = Find("Label1", 0)->text;
+    auto* label =
+        new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), &window);
+    label->move(40, 0);
+    pebblix::bench::QuitAfterFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,159 @@
+// history_bound_test.cpp: a million random events leave the history and the heap bounded.
+#include "memorywindow.h"
+#include "puzzle.h"
+#include "random_events.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <fstream>
+#include <string>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define PEBBLIX_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PEBBLIX_ASAN 1
+#endif
+#endif
+
+#ifdef PEBBLIX_ASAN
+// From the sanitizers' public interface; not every compiler ships its header.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
+namespace pebblix::soak {
+namespace {
+
+// Bytes of heap in use by the process.
+std::size_t LiveHeapBytes() {
+#ifdef PEBBLIX_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+// Resident memory in KiB, from the kernel's view of this process.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    long value = -1;
+    while (status >> field) {
+        if (field == "VmRSS:") {
+            status >> value;
+            break;
+        }
+    }
+    return value;
+}
+
+// The most moves any game can last from the position on the board, found by trying every move
+// the puzzle allows and taking each back again.
+int LongestGameFrom(MemoryWindow& window, Puzzle& puzzle) {
+    int longest = 0;
+    for (std::int16_t move = 0; move < 4; ++move) {
+        const std::int16_t rows = window.list(0).ListCount();
+        puzzle.Command1_Click(move);
+        if (window.list(0).ListCount() > rows) {
+            longest = std::max(longest, 1 + LongestGameFrom(window, puzzle));
+            puzzle.Command1_Click(4);
+        }
+    }
+    return longest;
+}
+
+int LongestGame() {
+    MemoryWindow window;
+    Puzzle puzzle(window);
+    puzzle.Form_Load();
+    const int three = LongestGameFrom(window, puzzle);
+    window.SelectOption(1);
+    puzzle.Option1_Click(1);
+    return std::max(three, LongestGameFrom(window, puzzle));
+}
+
+// A restart, a new variant or "Подскажи" clears the history; from then on it holds one game, one
+// row a position, and so at most the longest game and its start. A playback keeps this: its rows
+// are a game too, and a restart or a new variant during it leaves one start row followed by rows
+// of the table. A player who moves while the playback goes on breaks it: every later tick lays a
+// solution row and the player's moves pile up on it, so the rows since the clear form at most one
+// game per tick that wrote a row, plus the one before the first tick.
+TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
+    constexpr unsigned kSeed = 20240607;
+    constexpr int kEvents = 1'000'000;
+    constexpr int kWarmUp = 20'000;
+    const int longest = LongestGame();
+    MemoryWindow window;
+    Puzzle puzzle(window);
+    puzzle.Form_Load();
+    // Each row of the stored four-per-side solution is one move further than the one before.
+    ASSERT_GE(longest, window.list(2).ListCount());
+
+    std::mt19937 random(kSeed);
+    int rowsFromTicks = 0;
+    bool movedDuringPlayback = false;
+    int mostRows = 0;
+    int tightChecks = 0;
+    std::size_t heapAfterWarmUp = 0;
+    [[maybe_unused]] long residentAfterWarmUp = 0;
+    for (int index = 0; index < kEvents; ++index) {
+        const bool playing = window.timerEnabled();
+        const Event event = NextEvent(random, playing);
+        const int rowsBefore = window.list(0).ListCount();
+        const bool newVariant = event.kind == EventKind::Option && !window.optionValue(event.index);
+        switch (event.kind) {
+        case EventKind::Command:
+            puzzle.Command1_Click(event.index);
+            break;
+        case EventKind::Option:
+            if (window.SelectOption(event.index)) {
+                puzzle.Option1_Click(event.index);
+            }
+            break;
+        case EventKind::Tick:
+            if (playing) {
+                puzzle.Timer1_Timer();
+            }
+            break;
+        case EventKind::CellClick:
+        case EventKind::RulesKey:
+            break; // nothing on the stand-in
+        }
+        const int rows = window.list(0).ListCount();
+        if (newVariant || (event.kind == EventKind::Command && event.index >= 5)) {
+            rowsFromTicks = 0;
+            movedDuringPlayback = false;
+        } else if (event.kind == EventKind::Tick && rows > rowsBefore) {
+            ++rowsFromTicks;
+        } else if (event.kind == EventKind::Command && event.index < 4 && rows > rowsBefore &&
+                   window.timerEnabled()) {
+            movedDuringPlayback = true; // and the playback goes on over the player's move
+        }
+        const int bound = movedDuringPlayback ? (rowsFromTicks + 1) * (longest + 1) : longest + 1;
+        ASSERT_LE(rows, bound) << "seed " << kSeed << ", event " << index << ", " << rowsFromTicks
+                               << " rows from ticks";
+        mostRows = std::max(mostRows, rows);
+        tightChecks += movedDuringPlayback ? 0 : 1;
+        if (index + 1 == kWarmUp) {
+            heapAfterWarmUp = LiveHeapBytes();
+            residentAfterWarmUp = ResidentKiB();
+        }
+    }
+    // Most of the run stays under the tight bound; the rest must have exercised the other one.
+    EXPECT_GT(tightChecks, kEvents / 2);
+    EXPECT_LT(tightChecks, kEvents);
+    // The history's rows are short enough to live inside their strings; what may still grow is
+    // the list's own array, up to the most rows seen.
+    EXPECT_LE(LiveHeapBytes(), heapAfterWarmUp + 16 * 1024);
+#ifndef PEBBLIX_ASAN // AddressSanitizer holds freed blocks back, so there the heap count serves
+    EXPECT_LE(ResidentKiB(), residentAfterWarmUp + 1024);
+#endif
+    RecordProperty("most_history_rows", mostRows);
+}
+
+} // namespace
+} // namespace pebblix::soak
