@@ -4,6 +4,7 @@
 #   sh setup.sh play     build and start the game
 #   sh setup.sh test     build and run the whole test suite, plainly and under the sanitizers
 #   sh setup.sh package  build the Debian package in build/package and install it with apt-get
+#   sh setup.sh bench    build the benchmarks and print their table (bench/run.sh)
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -13,9 +14,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-play | test | package) ;;
+play | test | package | bench) ;;
 *)
-    echo "usage: sh setup.sh play|test|package" >&2
+    echo "usage: sh setup.sh play|test|package|bench" >&2
     exit 2
     ;;
 esac
@@ -27,6 +28,9 @@ if [ "$mode" = test ]; then
 fi
 if [ "$mode" = package ]; then
     packages="$packages dpkg-dev file"
+fi
+if [ "$mode" = bench ]; then
+    packages="$packages libbenchmark-dev hyperfine xvfb time"
 fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
@@ -63,6 +67,10 @@ build() {
 if [ "$mode" = play ]; then
     build default
     exec ./build/default/app/pebblix
+fi
+
+if [ "$mode" = bench ]; then
+    exec sh bench/run.sh
 fi
 
 if [ "$mode" = package ]; then

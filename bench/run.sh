@@ -4,30 +4,19 @@
 #   sh bench/run.sh            30 start-ups of each program on each platform, taken by turns
 #   RUNS=10 sh bench/run.sh    fewer
 #
+# It needs hyperfine, Google Benchmark, Xvfb and GNU time besides what the game needs;
+# `sh setup.sh bench` installs them where they are missing and then runs this script.
+#
 # Start-up: the game's window (startup_window) against the floor (startup_floor), each ending
 # right after its first painted frame, on the offscreen platform and under Xvfb: wall time from
 # hyperfine, peak resident memory from /usr/bin/time, medians of RUNS runs. Handlers: Google
 # Benchmark on the real window offscreen, medians of 10 repetitions. Memory: a million random
-# events on the real window. Missing tools are installed with apt-get on Debian and Ubuntu.
+# events on the real window.
 set -eu
 
 cd "$(dirname "$0")/.."
 runs=${RUNS:-30}
 build=build/bench
-
-packages="g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev hyperfine xvfb time"
-missing=""
-for package in $packages; do
-    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [ "$status" = installed ] || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing:$missing" >&2
-    $sudo apt-get update >&2
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing >&2
-fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEBBLIX_BUILD_BENCH=ON \
     -DBUILD_TESTING=OFF >&2
