@@ -6,6 +6,7 @@
 // game. After every event the two are compared; the first difference stops the run.
 #include "celllabel.h"
 #include "colourbutton.h"
+#include "gamestate.h"
 #include "inf_igra_pebblix.h"
 #include "memorywindow.h"
 #include "optionbutton.h"
@@ -27,66 +28,8 @@
 namespace pebblix::soak {
 namespace {
 
-// Everything the game shows or keeps, as one side holds it.
-struct State {
-    std::array<std::string, 9> captions;
-    std::array<bool, 9> visible{};
-    std::array<Rgb, 9> colours{};
-    std::array<bool, 2> options{};
-    std::vector<std::string> history;
-    int hintStep = 0;
-    int lastCell = 0;
-    bool timerRunning = false;
-    bool operator==(const State&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const State& state) {
-    out << "cells";
-    for (std::size_t i = 0; i < state.captions.size(); ++i) {
-        const Rgb c = state.colours[i];
-        out << " [" << state.captions[i] << (state.visible[i] ? "" : " hidden") << ' ' << int{c.r}
-            << ',' << int{c.g} << ',' << int{c.b} << ']';
-    }
-    out << "; option " << (state.options[0] ? "3" : "") << (state.options[1] ? "4" : "")
-        << "; LastCell " << state.lastCell << "; HintStep " << state.hintStep << "; timer "
-        << (state.timerRunning ? "on" : "off") << "; history";
-    for (const std::string& row : state.history) {
-        out << ' ' << row;
-    }
-    return out;
-}
-
-State Observe(const Inf_Igra_Pebblix& window) {
-    State state;
-    for (std::int16_t i = 0; i < 9; ++i) {
-        const CellLabel* cell = window.cell(i);
-        const QColor colour = cell->backColor();
-        state.captions.at(i) = cell->text().toStdString();
-        state.visible.at(i) = !cell->isHidden();
-        state.colours.at(i) = RgbColor(colour.red(), colour.green(), colour.blue());
-    }
-    state.options = {window.option(0)->isChecked(), window.option(1)->isChecked()};
-    state.history = window.list(0).Rows();
-    state.hintStep = window.puzzle().HintStep;
-    state.lastCell = window.puzzle().LastCell;
-    state.timerRunning = window.timer()->isActive();
-    return state;
-}
-
-State Observe(const MemoryWindow& model, const Puzzle& puzzle) {
-    State state;
-    for (std::int16_t i = 0; i < 9; ++i) {
-        state.captions.at(i) = model.cell(i).caption;
-        state.visible.at(i) = model.cell(i).visible;
-        state.colours.at(i) = model.cell(i).backColor;
-    }
-    state.options = {model.optionValue(0), model.optionValue(1)};
-    state.history = model.list(0).Rows();
-    state.hintStep = puzzle.HintStep;
-    state.lastCell = puzzle.LastCell;
-    state.timerRunning = model.timerEnabled();
-    return state;
-}
+using testing::GameState;
+using testing::Observe;
 
 // Keys a player might press in the rules text: typing, editing, moving the caret, selecting,
 // the clipboard, undo, focus changes and keys a dialog would react to.
@@ -215,8 +158,8 @@ TEST_P(WindowSoak, WindowMatchesTheStandInAfterEveryEvent) {
             QCoreApplication::sendPostedEvents();
             window.repaint();
         }
-        const State shown = Observe(window);
-        const State kept = Observe(model, puzzle);
+        const GameState shown = Observe(window);
+        const GameState kept = Observe(model, puzzle);
         ASSERT_EQ(shown, kept) << "seed " << seed << ", event " << index << " (kind "
                                << static_cast<int>(event.kind) << ", index " << event.index
                                << ")\n  window:   " << shown << "\n  stand-in: " << kept;

@@ -39,9 +39,9 @@ protected:
             }
             for (int tick = 0; word[0] == 't' && tick < number; ++tick) {
                 Tick();
-                ASSERT_EQ(StateOf(window), StateOf(memory, puzzle)) << "after tick " << tick + 1;
+                ASSERT_EQ(Observe(window), Observe(memory, puzzle)) << "after tick " << tick + 1;
             }
-            ASSERT_EQ(StateOf(window), StateOf(memory, puzzle)) << "after " << word;
+            ASSERT_EQ(Observe(window), Observe(memory, puzzle)) << "after " << word;
         }
     }
 
@@ -162,16 +162,16 @@ TEST_F(WindowTest, ClickingTheSelectedOptionChangesNothing) {
     for (std::int16_t option : {0, 1}) {
         Click(window.option(option));
         Click(window.command(1));
-        const State before = StateOf(window);
+        const GameState before = Observe(window);
         Click(window.option(option));
-        EXPECT_EQ(StateOf(window), before) << "Option1(" << option << ')';
+        EXPECT_EQ(Observe(window), before) << "Option1(" << option << ')';
     }
 }
 
 TEST_F(WindowTest, CellsAndTheRulesTextIgnoreClicksAndKeys) {
     Show();
     Click(window.command(1));
-    const State before = StateOf(window);
+    const GameState before = Observe(window);
     QPlainTextEdit* rules = window.rules();
     const QString text = rules->toPlainText();
     for (std::int16_t i = 0; i <= window.puzzle().LastCell; ++i) {
@@ -191,7 +191,7 @@ TEST_F(WindowTest, CellsAndTheRulesTextIgnoreClicksAndKeys) {
     }
     QTest::keyClick(rules, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(rules->toPlainText(), text);
-    EXPECT_EQ(StateOf(window), before);
+    EXPECT_EQ(Observe(window), before);
 }
 
 } // namespace

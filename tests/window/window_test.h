@@ -5,6 +5,7 @@
 #include "celllabel.h"
 #include "colourbutton.h"
 #include "description.h"
+#include "gamestate.h"
 #include "inf_igra_pebblix.h"
 #include "memorywindow.h"
 #include "optionbutton.h"
@@ -22,7 +23,6 @@
 
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 // Qt's values as failures print them.
@@ -84,42 +84,6 @@ inline QString ShownText(const QWidget* widget) {
     }
     const auto* edit = qobject_cast<const QPlainTextEdit*>(widget);
     return edit ? edit->toPlainText() : QString();
-}
-
-// All that the puzzle keeps in a window: the nine cells ("1 (200, 200, 200)", with "hidden" for a
-// hidden one), the history rows, and the option buttons, the timer, HintStep and LastCell.
-using State = std::tuple<std::vector<std::string>, std::vector<std::string>, std::string>;
-
-inline std::string Cell(const std::string& caption, bool visible, Rgb colour) {
-    return caption + (visible ? " " : " hidden ") + Name(colour);
-}
-
-inline std::string Rest(bool three, bool four, bool timer, const Puzzle& puzzle) {
-    return std::string("options ") + (three ? '1' : '0') + (four ? '1' : '0') + ", timer " +
-           (timer ? "on" : "off") + ", HintStep " + std::to_string(puzzle.HintStep) +
-           ", LastCell " + std::to_string(puzzle.LastCell);
-}
-
-inline State StateOf(const Inf_Igra_Pebblix& window) {
-    std::vector<std::string> cells;
-    for (std::int16_t i = 0; i < 9; ++i) {
-        const QColor c = window.cell(i)->backColor();
-        cells.push_back(Cell(window.cell(i)->Caption(), !window.cell(i)->isHidden(),
-                             RgbColor(c.red(), c.green(), c.blue())));
-    }
-    return {cells, window.list(0).Rows(),
-            Rest(window.option(0)->isChecked(), window.option(1)->isChecked(),
-                 window.timer()->isActive(), window.puzzle())};
-}
-
-inline State StateOf(const MemoryWindow& memory, const Puzzle& puzzle) {
-    std::vector<std::string> cells;
-    for (std::int16_t i = 0; i < 9; ++i) {
-        const MemoryWindow::Cell& cell = memory.cell(i);
-        cells.push_back(Cell(cell.caption, cell.visible, cell.backColor));
-    }
-    return {cells, memory.list(0).Rows(),
-            Rest(memory.optionValue(0), memory.optionValue(1), memory.timerEnabled(), puzzle)};
 }
 
 // A fresh window for every test; nothing is shown until the test calls Show.
