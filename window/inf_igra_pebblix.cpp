@@ -93,85 +93,13 @@ void Inf_Igra_Pebblix::Build() {
     std::map<std::string_view, QWidget*> containers{{"", this}};
     std::vector<std::pair<std::int16_t, QWidget*>> tabStops;
     for (const ControlSpec& control : kControls) {
-        QWidget* parent = containers.at(control.container);
-        const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case ControlKind::Label:
-            if (control.name == "Label2") {
-                auto* cell = new CellLabel(control.index, parent);
-                cell->SetCaption(control.text);
-                cell->SetBackColor(control.backColor.value_or(Rgb{}));
-                cells_.at(index) = cell;
-                widget = cell;
-            } else {
-                auto* label = new QLabel(Text(control.text), parent);
-                label->setAlignment(control.centred ? Qt::AlignCenter
-                                                    : Qt::AlignLeft | Qt::AlignTop);
-                if (control.singleBorder) {
-                    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-                }
-                widget = label;
-            }
-            break;
-        case ControlKind::Frame: {
-            auto* frame = new FrameBox(Text(control.text), parent);
-            containers[control.name] = frame;
-            widget = frame;
-            break;
+        QWidget* widget = CreateControl(control, containers.at(control.container));
+        if (widget == nullptr) {
+            continue; // kept as data, never shown
         }
-        case ControlKind::OptionButton: {
-            auto* option = new OptionButton(Text(control.text), parent);
-            option->setChecked(control.selected);
-            options_.at(index) = option;
-            widget = option;
-            break;
+        if (control.kind == ControlKind::Frame) {
+            containers[control.name] = widget;
         }
-        case ControlKind::CommandButton: {
-            const Rgb face = control.backColor.value_or(Rgb{});
-            auto* button =
-                new ColourButton(Text(control.text), QColor(face.r, face.g, face.b), parent);
-            commands_.at(index) = button;
-            widget = button;
-            break;
-        }
-        case ControlKind::TextBox: {
-            if (!control.visible) {
-                hiddenTexts_.at(index) = control.text;
-                continue;
-            }
-            auto* edit = new QPlainTextEdit(parent);
-            // Into the document: the box's own setPlainText lays the first paragraph out at once,
-            // at the box's default width, only to lay it out again at its real one.
-            edit->document()->setPlainText(
-                Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-            edit->setReadOnly(control.readOnly);
-            // Read-only, yet the caret moves and the text can be selected with the keyboard too.
-            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            edit->setFocusPolicy(Qt::StrongFocus);
-            edit->setTabChangesFocus(true);
-            edit->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth
-                                                    : QPlainTextEdit::NoWrap);
-            edit->setVerticalScrollBarPolicy(control.verticalScroll ? Qt::ScrollBarAlwaysOn
-                                                                    : Qt::ScrollBarAlwaysOff);
-            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            if (control.index == 0) {
-                rules_ = edit;
-                edit->setAccessibleName(QStringLiteral("Правила на играта"));
-            }
-            widget = edit;
-            break;
-        }
-        case ControlKind::ListBox:
-            // All of the window's lists are hidden: they hold the history and the solutions.
-            lists_.at(index) = MemoryList(ListRows(control.index));
-            continue;
-        case ControlKind::Timer:
-            timer_ = new PlaybackTimer(control.intervalMs, this);
-            timer_->SetEnabled(control.enabled);
-            continue;
-        }
-
         widget->setObjectName(ObjectName(control));
         widget->setGeometry(Pixels(control.rect));
         Fill(widget, control.backColor);
@@ -197,6 +125,86 @@ void Inf_Igra_Pebblix::Build() {
         tabStops.front().second->setFocus();
     }
 
+    BindEvents();
+}
+
+// The widget of one control, or nullptr for a control the window keeps as data: the hidden lists
+// and text boxes, which nothing ever shows, and the timer.
+QWidget* Inf_Igra_Pebblix::CreateControl(const ControlSpec& control, QWidget* parent) {
+    const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
+    switch (control.kind) {
+    case ControlKind::Label: {
+        if (control.name == "Label2") {
+            auto* cell = new CellLabel(control.index, parent);
+            cell->SetCaption(control.text);
+            cell->SetBackColor(control.backColor.value_or(Rgb{}));
+            cells_.at(index) = cell;
+            return cell;
+        }
+        auto* label = new QLabel(Text(control.text), parent);
+        label->setAlignment(control.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+        if (control.singleBorder) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        }
+        return label;
+    }
+    case ControlKind::Frame:
+        return new FrameBox(Text(control.text), parent);
+    case ControlKind::OptionButton: {
+        auto* option = new OptionButton(Text(control.text), parent);
+        option->setChecked(control.selected);
+        options_.at(index) = option;
+        return option;
+    }
+    case ControlKind::CommandButton: {
+        const Rgb face = control.backColor.value_or(Rgb{});
+        auto* button = new ColourButton(Text(control.text), QColor(face.r, face.g, face.b), parent);
+        commands_.at(index) = button;
+        return button;
+    }
+    case ControlKind::TextBox:
+        if (!control.visible) {
+            hiddenTexts_.at(index) = control.text;
+            return nullptr;
+        }
+        return CreateTextBox(control, parent);
+    case ControlKind::ListBox:
+        // All of the window's lists are hidden: they hold the history and the solutions.
+        lists_.at(index) = MemoryList(ListRows(control.index));
+        return nullptr;
+    case ControlKind::Timer:
+        timer_ = new PlaybackTimer(control.intervalMs, this);
+        timer_->SetEnabled(control.enabled);
+        return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget* Inf_Igra_Pebblix::CreateTextBox(const ControlSpec& control, QWidget* parent) {
+    auto* edit = new QPlainTextEdit(parent);
+    // Into the document: the box's own setPlainText lays the first paragraph out at once, at the
+    // box's default width, only to lay it out again at its real one.
+    edit->document()->setPlainText(
+        Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    edit->setReadOnly(control.readOnly);
+    // Read-only, yet the caret moves and the text can be selected with the keyboard too.
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setFocusPolicy(Qt::StrongFocus);
+    edit->setTabChangesFocus(true);
+    edit->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    edit->setVerticalScrollBarPolicy(control.verticalScroll ? Qt::ScrollBarAlwaysOn
+                                                            : Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (control.index == 0) {
+        rules_ = edit;
+        edit->setAccessibleName(QStringLiteral("Правила на играта"));
+    }
+    return edit;
+}
+
+// The seven command buttons, a change of variant and the timer's ticks go to the puzzle; no other
+// event of any control does anything.
+void Inf_Igra_Pebblix::BindEvents() {
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(commands_.size()); ++i) {
         connect(commands_.at(i), &QPushButton::clicked, this,
                 [this, i] { Handle([this, i] { puzzle_.Command1_Click(i); }); });

@@ -5,6 +5,7 @@
 // timer's ticks go to the puzzle; nothing else the player does changes anything.
 #pragma once
 
+#include "description.h"
 #include "memorylist.h"
 #include "puzzle.h"
 #include "windowobjects.h"
@@ -55,6 +56,9 @@ protected:
 
 private:
     void Build();
+    QWidget* CreateControl(const description::ControlSpec& control, QWidget* parent);
+    QWidget* CreateTextBox(const description::ControlSpec& control, QWidget* parent);
+    void BindEvents();
     // Runs one of the puzzle's handlers, then shows and hides the cells it asked for.
     template <typename Handler> void Handle(Handler handler);
     void CentreOnScreen();
