@@ -65,8 +65,9 @@ build() {
 }
 
 if [ "$mode" = play ]; then
-    build default
-    exec ./build/default/app/pebblix
+    # A tree of its own without the tests, so a player needs none of the test packages.
+    build play
+    exec ./build/play/app/pebblix
 fi
 
 if [ "$mode" = bench ]; then
