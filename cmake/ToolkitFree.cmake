@@ -1,11 +1,13 @@
-# ToolkitFree.cmake: keeps the game logic free of the widget toolkit.
+# ToolkitFree.cmake: keeps the game logic and the shared window core free of either front end.
 #
 # pebblix_toolkit_free(<target>) marks a target that must neither link Qt, directly or through any
-# target it links, nor include a Qt header in its own sources. pebblix_check_toolkit_free() checks
-# every marked target and stops the configuration on the first breach.
+# target it links, nor include a Qt or an Emscripten header in its own sources: the same code
+# serves the desktop window and the page. pebblix_check_toolkit_free() checks every marked target
+# and stops the configuration on the first breach.
 
 define_property(GLOBAL PROPERTY PEBBLIX_TOOLKIT_FREE_TARGETS
-    BRIEF_DOCS "Targets that must not use Qt" FULL_DOCS "Targets that must not use Qt")
+    BRIEF_DOCS "Targets that must not use Qt or Emscripten"
+    FULL_DOCS "Targets that must not use Qt or Emscripten")
 
 function(pebblix_toolkit_free target)
     set_property(GLOBAL APPEND PROPERTY PEBBLIX_TOOLKIT_FREE_TARGETS ${target})
@@ -54,6 +56,14 @@ function(pebblix_check_toolkit_free)
             file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")
             if(includes)
                 message(FATAL_ERROR "${target} must not use Qt, but ${file} includes it: ${includes}")
+            endif()
+            # <emscripten.h>, <emscripten/val.h>, <emscripten/bind.h> and the like: the page's
+            # bindings belong in web/, never in the code both front ends share.
+            file(STRINGS "${file}" includes
+                REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]emscripten[./]")
+            if(includes)
+                message(FATAL_ERROR
+                    "${target} must not use Emscripten, but ${file} includes it: ${includes}")
             endif()
         endforeach()
     endforeach()
