@@ -1,0 +1,361 @@
+// harness.js: opens the page in headless Chromium for the browser tests and benchmarks.
+//
+// Every page is opened from file:// in a context that refuses every request and counts it, so a
+// test can insist that the page asked for nothing. Beside the page runs the game's own in-memory
+// stand-in, compiled to WebAssembly (standin.cpp), which also hands out the window description:
+// the tests take every coordinate, colour and text from it.
+'use strict';
+
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const url = require('node:url');
+const zlib = require('node:zlib');
+const { isDeepStrictEqual } = require('node:util');
+const { chromium } = require('playwright-core');
+
+const pagePath = path.resolve(process.env.PEBBLIX_PAGE || 'pebblix.html');
+const pageUrl = url.pathToFileURL(pagePath).href;
+
+// Chromium as Debian ships it, headless. We run as root, hence no sandbox; the rest keeps the
+// browser itself from reaching out.
+function launch() {
+    return chromium.launch({
+        executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
+            '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb'],
+    });
+}
+
+// Watches the page's 400 ms timer from inside the page, before the page's own script runs: which
+// timers are armed, and the board right after each tick. The page itself offers nothing to tests.
+function timerProbe(intervalMs) {
+    const active = new Set();
+    const ticks = [];
+    const board = () => {
+        let text = '';
+        for (let i = 0; i < 9; i++) {
+            const cell = document.getElementById('Label2_' + i);
+            if (cell && cell.checkVisibility({ visibilityProperty: true })) {
+                text += cell.textContent;
+            }
+        }
+        return text;
+    };
+    const arm = (original, once) => function (callback, ms, ...rest) {
+        if (typeof callback !== 'function' || Number(ms) !== intervalMs) {
+            return original.call(this, callback, ms, ...rest);
+        }
+        let id;
+        const tick = function (...args) {
+            if (once) {
+                active.delete(id);
+            }
+            const result = callback.apply(this, args);
+            ticks.push({ t: performance.now(), board: board() });
+            return result;
+        };
+        id = original.call(this, tick, ms, ...rest);
+        active.add(id);
+        return id;
+    };
+    const disarm = (original) => function (id) {
+        active.delete(id);
+        return original.call(this, id);
+    };
+    window.setInterval = arm(window.setInterval, false);
+    window.setTimeout = arm(window.setTimeout, true);
+    window.clearInterval = disarm(window.clearInterval);
+    window.clearTimeout = disarm(window.clearTimeout);
+    Object.defineProperty(window, '__pebblixProbe', {
+        value: { running: () => active.size > 0, ticks, captured: [] },
+    });
+}
+
+// Waits until `predicate` holds in the page. Playwright's own waitForFunction compiles its
+// predicate from a string, which the page's Content-Security-Policy rightly forbids.
+async function until(page, predicate, arg, timeout = 10000) {
+    const end = Date.now() + timeout;
+    while (!(await page.evaluate(predicate, arg))) {
+        if (Date.now() > end) {
+            throw new Error(`timed out waiting for ${predicate}`);
+        }
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+}
+
+// Opens the page in a fresh context. With `clock`, time stands still from the first paint on and
+// moves only by `tick()`. Returns the page, the count of requests and the page's errors.
+async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
+    intervalMs = 400, probe = true } = {}) {
+    const context = await browser.newContext({ viewport, deviceScaleFactor: 1, offline: true });
+    const refused = [];
+    const errors = [];
+    await context.route('**/*', (route) => {
+        if (route.request().url() === pageUrl) {
+            return route.continue();
+        }
+        refused.push(route.request().url());
+        return route.abort('blockedbyclient');
+    });
+    if (clock) {
+        await context.clock.install({ time: 0 });
+    }
+    if (probe) {
+        await context.addInitScript(timerProbe, intervalMs);
+    }
+    const page = await context.newPage();
+    page.on('request', (request) => {
+        if (request.url() !== pageUrl && !refused.includes(request.url())) {
+            refused.push(request.url());
+        }
+    });
+    page.on('pageerror', (error) => errors.push(String(error)));
+    page.on('console', (message) => {
+        if (message.type() === 'error' || message.type() === 'warning') {
+            errors.push(message.text());
+        }
+    });
+    await page.goto(pageUrl, { waitUntil: 'load' });
+    await until(page, () => document.getElementById('Label2_0')?.textContent === '1');
+    if (clock) {
+        await page.clock.pauseAt(60000);
+    }
+    return {
+        context, page, refused, errors, clock,
+        // Closes the context and fails if the page asked for anything or reported an error.
+        async close() {
+            await context.close();
+            assert.deepEqual(refused, [], 'the page made requests');
+            assert.deepEqual(errors, [], 'the page reported errors');
+        },
+    };
+}
+
+// The stand-in module, fresh and loaded as at start-up.
+async function standIn() {
+    const create = require(path.resolve(process.env.PEBBLIX_STANDIN || 'web_standin.js'));
+    const m = await create();
+    const json = (pointer) => JSON.parse(m.UTF8ToString(pointer));
+    m._standin_reset();
+    return {
+        reset: () => m._standin_reset(),
+        command: (i) => m._standin_command(i),
+        option: (i) => m._standin_option(i),
+        tick: () => m._standin_tick(),
+        state: () => json(m._standin_state()),
+        description: () => json(m._standin_description()),
+    };
+}
+
+// The element id of a control row: `Name_index` in an array, `Name` otherwise.
+const elementId = (control) => (control.index >= 0 ? `${control.name}_${control.index}` : control.name);
+
+// Every control's box in CSS pixels within the client area, from the description's twips.
+function expectedBoxes(description) {
+    const perPixel = description.form.twipsPerPixel;
+    const byName = new Map(description.controls.map((c) => [c.name, c]));
+    const boxes = new Map();
+    for (const control of description.controls) {
+        let [left, top, width, height] = control.rect;
+        if (control.container) {
+            left += byName.get(control.container).rect[0];
+            top += byName.get(control.container).rect[1];
+        }
+        boxes.set(elementId(control), {
+            x: left / perPixel, y: top / perPixel, width: width / perPixel, height: height / perPixel,
+        });
+    }
+    return boxes;
+}
+
+// What the page shows of the game: every cell's text, visibility and colour, the option buttons
+// and whether the timer is armed.
+function readState(page) {
+    return page.evaluate(() => {
+        const rgb = (css) => css.match(/\d+/g).slice(0, 3).map(Number);
+        const cells = [];
+        for (let i = 0; i < 9; i++) {
+            const cell = document.getElementById('Label2_' + i);
+            cells.push({
+                text: cell.textContent,
+                visible: cell.checkVisibility({ visibilityProperty: true }),
+                colour: rgb(getComputedStyle(cell).backgroundColor),
+            });
+        }
+        return {
+            cells,
+            options: [0, 1].map((i) => document.getElementById('Option1_' + i).checked),
+            timer: window.__pebblixProbe.running(),
+        };
+    });
+}
+
+// The stand-in's state cut down to what the page shows.
+const shown = ({ cells, options, timer }) => ({ cells, options, timer });
+
+// The visible board as one position string, e.g. "1110222".
+const boardOf = (state) => state.cells.filter((c) => c.visible).map((c) => c.text).join('');
+
+// Real input on the page, and the same event for the stand-in. The page side clicks at the centre
+// of the control's box as the description places it, with the real mouse.
+class Player {
+    constructor(session, game, description) {
+        this.page = session.page;
+        this.game = game;
+        this.boxes = expectedBoxes(description);
+        this.origin = null;
+        this.clock = session.clock;
+    }
+
+    // A reload: a fresh start for the page, as for the stand-in.
+    async restart() {
+        await this.page.reload({ waitUntil: 'load' });
+        await until(this.page, () => document.getElementById('Label2_0')?.textContent === '1');
+        if (this.clock) {
+            await this.page.clock.pauseAt(await this.page.evaluate(() => Date.now() + 60000));
+        }
+        this.game.reset();
+    }
+
+    // A point of the control's box as the description places it: its centre unless `at` gives
+    // other fractions of its width and height.
+    async centre(id, at = [0.5, 0.5]) {
+        if (!this.origin) {
+            this.origin = await this.page.evaluate(() => {
+                const r = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
+                return { x: r.x, y: r.y };
+            });
+        }
+        const box = this.boxes.get(id);
+        return [this.origin.x + box.x + box.width * at[0], this.origin.y + box.y + box.height * at[1]];
+    }
+
+    async click(id, clickCount = 1, at = undefined) {
+        const [x, y] = await this.centre(id, at);
+        await this.page.mouse.click(x, y, { clickCount });
+    }
+
+    async command(index) {
+        await this.click('Command1_' + index);
+        this.game.command(index);
+    }
+
+    async option(index) {
+        await this.click('Option1_' + index);
+        this.game.option(index);
+    }
+
+    // One interval of the paused clock: a tick if the timer is armed.
+    async tick() {
+        await this.page.clock.runFor(400);
+        this.game.tick();
+    }
+
+    // Input that must do nothing: a click or double click on a cell, shown or hidden.
+    async cell(index, clickCount = 1) {
+        await this.click('Label2_' + index, clickCount);
+    }
+
+    // A key pressed in the rules text, after a click into it: a letter is typed, a named key
+    // ("Delete", "Control+v") pressed.
+    async key(key) {
+        await this.click('Text1_0');
+        await (key.length === 1 ? this.page.keyboard.type(key) : this.page.keyboard.press(key));
+    }
+
+    // One event written as in the tests' tables: "C3" clicks Command1(3), "O1" Option1(1), "T" is
+    // one timer interval, "L4" and "D4" click and double-click cell 4, "K:Delete" presses a key in
+    // the rules text.
+    async play(event) {
+        const index = Number(event.slice(1));
+        switch (event[0]) {
+        case 'C': return this.command(index);
+        case 'O': return this.option(index);
+        case 'T': return this.tick();
+        case 'L': return this.cell(index);
+        case 'D': return this.cell(index, 2);
+        case 'K': return this.key(event.slice(2));
+        default: throw new Error('unknown event ' + event);
+        }
+    }
+
+    // Plays the events one by one, comparing page and stand-in after each.
+    async playAll(events, context = '') {
+        for (const [i, event] of events.entries()) {
+            await this.play(event);
+            await this.expectSame(`${context} event ${i} (${event})`);
+        }
+    }
+
+    // Fails with both states unless the page shows what the stand-in holds.
+    async expectSame(context) {
+        const page = await readState(this.page);
+        const game = shown(this.game.state());
+        if (!isDeepStrictEqual(page, game)) {
+            assert.fail(`${context}: the page and the stand-in differ\n` +
+                `page:     ${JSON.stringify(page)}\nstand-in: ${JSON.stringify(game)}`);
+        }
+    }
+}
+
+// Decodes an 8-bit RGBA or RGB PNG (as Chromium's screenshots are) into rows of pixels.
+function decodePng(buffer) {
+    let offset = 8;
+    let width = 0;
+    let height = 0;
+    let channels = 4;
+    const data = [];
+    while (offset < buffer.length) {
+        const length = buffer.readUInt32BE(offset);
+        const type = buffer.toString('latin1', offset + 4, offset + 8);
+        const body = buffer.subarray(offset + 8, offset + 8 + length);
+        if (type === 'IHDR') {
+            width = body.readUInt32BE(0);
+            height = body.readUInt32BE(4);
+            assert.equal(body[8], 8, 'only 8-bit PNG');
+            channels = { 2: 3, 6: 4 }[body[9]];
+            assert.ok(channels, 'only RGB or RGBA PNG');
+        } else if (type === 'IDAT') {
+            data.push(body);
+        }
+        offset += 12 + length;
+    }
+    const raw = zlib.inflateSync(Buffer.concat(data));
+    const stride = width * channels;
+    const pixels = Buffer.alloc(height * stride);
+    for (let y = 0; y < height; y++) {
+        const filter = raw[y * (stride + 1)];
+        for (let x = 0; x < stride; x++) {
+            const value = raw[y * (stride + 1) + 1 + x];
+            const a = x >= channels ? pixels[y * stride + x - channels] : 0;
+            const b = y > 0 ? pixels[(y - 1) * stride + x] : 0;
+            const c = x >= channels && y > 0 ? pixels[(y - 1) * stride + x - channels] : 0;
+            const p = a + b - c;
+            const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c)
+                ? a : (Math.abs(p - b) <= Math.abs(p - c) ? b : c);
+            const predictor = [0, a, b, (a + b) >> 1, paeth][filter];
+            pixels[y * stride + x] = (value + predictor) & 0xff;
+        }
+    }
+    return { width, height, at: (x, y) => [...pixels.subarray((y * width + x) * channels,
+        (y * width + x) * channels + 3)] };
+}
+
+// The commonest colour inside a box, a few pixels in from its edges: the fill, not the caption.
+function fillColour(image, box, inset = 3) {
+    const counts = new Map();
+    for (let y = Math.ceil(box.y + inset); y < box.y + box.height - inset; y++) {
+        for (let x = Math.ceil(box.x + inset); x < box.x + box.width - inset; x++) {
+            const key = image.at(x, y).join(',');
+            counts.set(key, (counts.get(key) || 0) + 1);
+        }
+    }
+    const [best] = [...counts.entries()].sort((p, q) => q[1] - p[1]);
+    return best[0].split(',').map(Number);
+}
+
+module.exports = {
+    launch, openPage, until, standIn, elementId, expectedBoxes, readState, shown, boardOf, Player,
+    decodePng, fillColour, pageUrl, pagePath,
+};

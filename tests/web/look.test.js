@@ -1,0 +1,170 @@
+// look.test.js: the page as it first appears: places, colours, texts, fonts and what a screen reader finds.
+'use strict';
+
+const assert = require('node:assert/strict');
+const { after, before, beforeEach, test } = require('node:test');
+const h = require('./harness.js');
+
+let browser;
+let session;
+let game;
+let description;
+let player;
+
+// The controls the page shows: everything but the timer, the lists and the hidden quotation.
+const shownControls = () => description.controls.filter((c) => c.visible && c.kind !== 'Timer');
+const pieceNames = { 0: 'празно', 1: 'единица', 2: 'двойка' };
+
+before(async () => {
+    browser = await h.launch();
+    session = await h.openPage(browser);
+    game = await h.standIn();
+    description = game.description();
+    player = new h.Player(session, game, description);
+});
+
+beforeEach(() => player.restart());
+
+after(async () => {
+    await session.close();
+    await browser.close();
+});
+
+// An option button's box is its label, which holds the round button and the caption.
+async function boxes(page) {
+    return page.evaluate(() => {
+        const client = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
+        const all = { Inf_Igra_Pebblix: { x: client.x, y: client.y, width: client.width,
+            height: client.height } };
+        for (const element of document.querySelectorAll('#Inf_Igra_Pebblix [id]')) {
+            const box = (element.type === 'radio' ? element.labels[0] : element)
+                .getBoundingClientRect();
+            all[element.id] = { x: box.x - client.x, y: box.y - client.y, width: box.width,
+                height: box.height };
+        }
+        return all;
+    });
+}
+
+test('the window is centred and every control sits at its twips / 15', async () => {
+    const { page } = session;
+    await player.option(1); // all nine cells shown
+    const got = await boxes(page);
+    const client = got.Inf_Igra_Pebblix;
+    const perPixel = description.form.twipsPerPixel;
+    assert.deepEqual([client.width, client.height],
+        [description.form.width / perPixel, description.form.height / perPixel]);
+    const viewport = page.viewportSize();
+    assert.ok(Math.abs(client.x - (viewport.width - client.width) / 2) <= 0.5, 'centred across');
+    assert.ok(Math.abs(client.y - (viewport.height - client.height) / 2) <= 0.5, 'centred down');
+    const expected = h.expectedBoxes(description);
+    for (const control of shownControls()) {
+        const id = h.elementId(control);
+        assert.ok(got[id], `${id} is on the page`);
+        for (const side of ['x', 'y', 'width', 'height']) {
+            assert.ok(Math.abs(got[id][side] - expected.get(id)[side]) < 0.02,
+                `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side]}`);
+        }
+    }
+    await player.option(0);
+    await player.expectSame('back on three per side');
+});
+
+test('the lists, the quotation and the timer are data, not elements', async () => {
+    const hidden = description.controls.filter((c) => !c.visible || c.kind === 'Timer');
+    assert.deepEqual(hidden.map(h.elementId).sort(),
+        ['List1_0', 'List1_1', 'List1_2', 'Text1_1', 'Timer1']);
+    const { page } = session;
+    for (const control of hidden) {
+        assert.equal(await page.locator('#' + h.elementId(control)).count(), 0, h.elementId(control));
+    }
+    const quotation = hidden.find((c) => c.name === 'Text1').text.split('\r\n')[0];
+    assert.ok(!(await page.evaluate(() => document.body.innerText)).includes(quotation.trim()));
+});
+
+test('a screenshot shows every cell, button and option in its own colour', async () => {
+    const { page } = session;
+    for (const variant of [1, 0]) {
+        await player.option(variant);
+        const image = h.decodePng(await page.screenshot());
+        const got = await boxes(page);
+        const origin = got.Inf_Igra_Pebblix;
+        const at = (id) => ({ ...got[id], x: origin.x + got[id].x, y: origin.y + got[id].y });
+        const state = game.state();
+        state.cells.forEach((cell, i) => {
+            if (cell.visible) {
+                assert.deepEqual(h.fillColour(image, at('Label2_' + i)), cell.colour, `cell ${i}`);
+            }
+        });
+        for (const control of shownControls().filter((c) => c.name !== 'Label2' && c.backColor)) {
+            const id = h.elementId(control);
+            const box = control.kind === 'Frame' ? { ...at(id), y: at(id).y + 12, height: 8 } : at(id);
+            assert.deepEqual(h.fillColour(image, box), control.backColor, id);
+        }
+        // The window's own colour, at its top left corner where no control lies.
+        assert.deepEqual(image.at(Math.ceil(origin.x) + 1, Math.ceil(origin.y) + 1),
+            description.form.backColor);
+    }
+});
+
+test('every text, exactly, and the fonts in their sizes', async () => {
+    const { page } = session;
+    const texts = await page.evaluate(() => {
+        const all = { title: document.title };
+        for (const element of document.querySelectorAll('#Inf_Igra_Pebblix [id]')) {
+            const shown = element.tagName === 'FIELDSET' ? element.querySelector('legend')
+                : element.type === 'radio' ? element.labels[0] : element;
+            all[element.id] = {
+                text: element.tagName === 'TEXTAREA' ? element.value : shown.innerText,
+                px: parseFloat(getComputedStyle(shown).fontSize),
+                readOnly: element.readOnly,
+            };
+        }
+        return all;
+    });
+    assert.equal(texts.title, description.form.title);
+    const state = game.state();
+    for (const control of shownControls()) {
+        const id = h.elementId(control);
+        const want = control.name === 'Label2' ? state.cells[control.index].text
+            : control.text.replace(/\r\n/g, '\n');
+        if (control.name !== 'Label2' || state.cells[control.index].visible) {
+            assert.equal(texts[id].text, want, id);
+        }
+        assert.equal(texts[id].px, control.fontPoints * 96 / 72, `${id} font size`);
+    }
+    const rules = texts.Text1_0.text.split('\n');
+    assert.equal(rules.length, 13, 'twelve lines, each ended by a line break');
+    assert.equal(rules[8], '', 'line 9 is empty');
+    assert.ok(rules[1].endsWith('. '), 'line 2 ends with a blank');
+    assert.equal(texts.Text1_0.readOnly, true);
+});
+
+// The accessibility tree of the window, as Chromium gives it to screen readers: one
+// {role, name, checked} per node, depth first.
+async function accessibleNodes(page) {
+    const yaml = await page.locator('#Inf_Igra_Pebblix').ariaSnapshot();
+    return yaml.split('\n').map((line) => {
+        const [, role, name = '', rest] = line.match(/^\s*- '?([a-z]+)(?: "((?:[^"\\]|\\.)*)")?(.*)$/);
+        return { role, name, checked: /\[checked\]/.test(rest) };
+    });
+}
+
+test('a screen reader finds the buttons, the radio group, the named cells and the rules', async () => {
+    const { page } = session;
+    const cellNames = () => game.state().cells.flatMap((cell, i) =>
+        (cell.visible ? [`Поле ${i + 1}: ${pieceNames[cell.text]}`] : []));
+    const buttons = description.controls.filter((c) => c.kind === 'CommandButton').map((c) => c.text);
+    for (const events of [[], ['C1', 'C2'], ['O1']]) {
+        await player.playAll(events, 'a11y');
+        const nodes = await accessibleNodes(page);
+        const named = (role) => nodes.filter((n) => n.role === role);
+        assert.deepEqual(nodes.filter((n) => n.name.startsWith('Поле ')).map((n) => n.name),
+            cellNames(), `cells after ${events}`);
+        assert.deepEqual(named('button').map((n) => n.name), buttons);
+        const { options } = game.state();
+        assert.deepEqual(named('radio').map((n) => [n.name, n.checked]),
+            [['3', options[0]], ['4', options[1]]]);
+        assert.deepEqual(named('textbox').map((n) => n.name), ['Правила на играта']);
+    }
+});

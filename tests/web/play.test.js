@@ -1,0 +1,205 @@
+// play.test.js: the page played with the real mouse, keyboard and timer, against the stand-in.
+'use strict';
+
+const assert = require('node:assert/strict');
+const { after, before, beforeEach, describe, test } = require('node:test');
+const h = require('./harness.js');
+
+let browser;
+let description;
+
+before(async () => {
+    browser = await h.launch();
+    description = (await h.standIn()).description();
+});
+
+after(() => browser.close());
+
+// A page on the paused clock, a fresh stand-in beside it, and the player that drives both.
+function withPlayer(body) {
+    return async () => {
+        const session = await h.openPage(browser, { clock: true });
+        const player = new h.Player(session, await h.standIn(), description);
+        await body(player, session.page);
+        await session.close();
+    };
+}
+
+const board = (player) => h.boardOf(player.game.state());
+const repeat = (event, times) => Array(times).fill(event);
+
+describe('by hand', () => {
+    // The stored solutions move by move: the move button that leads to the next row is found by
+    // trying each on the stand-in, then clicked on the page. Then "Ход назад" back to the start.
+    for (const variant of [0, 1]) {
+        test(`the ${variant ? 'four' : 'three'}-per-side solution and back to the start`,
+            withPlayer(async (player) => {
+                const { game } = player;
+                await player.playAll(variant ? ['O1'] : []);
+                const start = board(player);
+                const rows = description.solutions[variant].filter((row) => row !== start);
+                const seen = [start];
+                for (const row of rows) {
+                    const move = [0, 1, 2, 3].find((k) => {
+                        const before = board(player);
+                        game.command(k);
+                        if (board(player) === row) {
+                            return true;
+                        }
+                        if (board(player) !== before) {
+                            game.command(4);
+                        }
+                        return false;
+                    });
+                    assert.notEqual(move, undefined, `no move leads to ${row}`);
+                    await player.click('Command1_' + move);
+                    await player.expectSame(`move to ${row}`);
+                    seen.push(row);
+                }
+                for (const row of seen.reverse().slice(1).concat([start])) {
+                    await player.command(4);
+                    await player.expectSame('take-back');
+                    assert.equal(board(player), row);
+                }
+            }));
+    }
+});
+
+describe('the real timer', () => {
+    // Both variants at once, each in its own page: rows about 400 ms apart, the timer stopped
+    // after the last row, and nothing more a second later.
+    test('plays back both stored solutions and stops', async () => {
+        await Promise.all([0, 1].map(async (variant) => {
+            const session = await h.openPage(browser);
+            const player = new h.Player(session, await h.standIn(), description);
+            const { page } = session;
+            await player.playAll(variant ? ['O1', 'C6'] : ['C6']);
+            const rows = description.solutions[variant];
+            await h.until(page, (n) => window.__pebblixProbe.ticks.length >= n &&
+                !window.__pebblixProbe.running(), rows.length, 30000);
+            await page.waitForTimeout(1000);
+            const ticks = await page.evaluate(() => window.__pebblixProbe.ticks);
+            assert.deepEqual(ticks.map((t) => t.board), rows);
+            const gaps = ticks.slice(1).map((t, i) => t.t - ticks[i].t).sort((a, b) => a - b);
+            const median = gaps[gaps.length >> 1];
+            assert.ok(median > 380 && median < 440, `median gap ${median} ms`);
+            assert.ok(gaps[0] > 300 && gaps[gaps.length - 1] < 800, `gaps ${gaps[0]}…${gaps.at(-1)}`);
+            rows.forEach(() => player.game.tick());
+            await player.expectSame('after the playback');
+            await session.close();
+        }));
+    });
+});
+
+describe('during a playback', () => {
+    // Each case plays its events, then one more tick, which must show `next` and leave the timer
+    // as `running`; then the playback runs out. The page follows the stand-in throughout.
+    const cases = [
+        { name: '"Чисти" at row 5 goes on with row 5 over the fresh board',
+            events: ['C6', ...repeat('T', 5), 'C5'], next: '1212102', running: true },
+        { name: '"Подскажи" again starts over from row 0',
+            events: ['C1', 'C6', ...repeat('T', 7), 'C6'], next: '1110222', running: true },
+        { name: '"Чисти" at row 20 of four per side',
+            events: ['O1', 'C6', ...repeat('T', 20), 'C5'], next: '222121011', running: true },
+        { name: 'from four to three at row 10 goes on with the three-per-side table',
+            events: ['O1', 'C6', ...repeat('T', 10), 'O0'], next: '2012121', running: true },
+        { name: 'from three to four at row 5 goes on with the four-per-side table',
+            events: ['C6', ...repeat('T', 5), 'O1'], next: '112121202', running: true },
+        { name: 'from four to three at row 15 shows the last row and stops',
+            events: ['O1', 'C6', ...repeat('T', 15), 'O0'], next: '2220111', running: false },
+        { name: 'from four to three at row 16: the tick writes nothing and stops',
+            events: ['O1', 'C6', ...repeat('T', 16), 'O0'], next: '1110222', running: false },
+        { name: 'from four to three at row 23 after a move: the tick writes nothing and stops',
+            events: ['O1', 'C6', ...repeat('T', 23), 'O0', 'C1'], next: '1112022', running: false },
+    ];
+    for (const c of cases) {
+        test(c.name, withPlayer(async (player) => {
+            await player.playAll([...c.events, 'T'], c.name);
+            const state = await h.readState(player.page);
+            assert.equal(h.boardOf(state), c.next);
+            assert.equal(state.timer, c.running);
+            await player.playAll(repeat('T', 25), c.name);
+            assert.equal((await h.readState(player.page)).timer, false);
+        }));
+    }
+});
+
+describe('input that does nothing', () => {
+    test('clicks on cells, keys in the rules text, focus changes and the selected option',
+        withPlayer(async (player, page) => {
+            const rules = () => page.evaluate(() => document.getElementById('Text1_0').value);
+            const text = await rules();
+            const keys = ['a', 'Я', '1', 'Backspace', 'Delete', 'Enter', 'Space', 'Control+a',
+                'Control+x', 'Control+v', 'Shift+Tab', 'PageDown', 'End', 'Escape'];
+            for (const variant of [0, 1]) {
+                await player.playAll([`O${variant}`, 'C1', 'C2', 'C6', 'T', 'T']);
+                const cells = [...Array(9).keys()];
+                await player.playAll([...cells.map((i) => `L${i}`), ...cells.map((i) => `D${i}`),
+                    ...keys.map((k) => `K:${k}`), `O${variant}`], 'inert');
+                // The title, and the frames' edges by their captions.
+                for (const [id, at] of [['Label1_0'], ['Frame1', [0.05, 0.1]], ['Frame2', [0.1, 0.1]]]) {
+                    await player.click(id, 1, at);
+                    await player.click(id, 2, at);
+                }
+                await player.expectSame('after clicks on labels and frames');
+                assert.equal(await rules(), text);
+            }
+        }));
+
+    test('a reload is a fresh start', withPlayer(async (player) => {
+        await player.playAll(['O1', 'C1', 'C6', 'T', 'T', 'T']);
+        await player.restart();
+        await player.expectSame('after the reload');
+    }));
+});
+
+describe('the keyboard', () => {
+    // The keyboard order the description gives: the shown controls that take the focus (not the
+    // labels and frames), by tab index, with the option group as one stop at its selected button.
+    const order = (selected) => description.controls
+        .filter((c) => c.visible && ['CommandButton', 'TextBox', 'OptionButton'].includes(c.kind))
+        .filter((c) => c.kind !== 'OptionButton' || c.index === selected)
+        .sort((a, b) => a.tabIndex - b.tabIndex)
+        .map(h.elementId);
+    const focused = (page) => page.evaluate(() => document.activeElement.id);
+
+    test('focus starts in the rules text and Tab goes round in the window\'s order',
+        withPlayer(async (player, page) => {
+            assert.equal(await focused(page), 'Text1_0');
+            for (const selected of [0, 1]) {
+                if (selected) {
+                    await player.option(1);
+                }
+                const want = order(selected);
+                for (const key of ['Tab', 'Shift+Tab']) {
+                    await page.focus('#Text1_0');
+                    const seen = [await focused(page)];
+                    for (let i = 0; i < want.length; i++) {
+                        await page.keyboard.press(key);
+                        seen.push(await focused(page));
+                    }
+                    const round = key === 'Tab' ? want : [want[0], ...want.slice(1).reverse()];
+                    assert.deepEqual(seen, [...round, want[0]], key);
+                }
+                await player.expectSame('after going round');
+            }
+        }));
+
+    test('Space and Enter click the focused button, arrows choose the variant',
+        withPlayer(async (player, page) => {
+            const { game } = player;
+            await page.keyboard.press('Tab'); // to "1 надясно"
+            await page.keyboard.press('Tab'); // to "2 наляво"
+            await page.keyboard.press('Space');
+            game.command(1);
+            await player.expectSame('Space');
+            await page.keyboard.press('Shift+Tab');
+            await page.keyboard.press('Enter');
+            game.command(0);
+            await player.expectSame('Enter');
+            await page.focus('#Option1_0');
+            await page.keyboard.press('ArrowDown');
+            game.option(1);
+            await player.expectSame('ArrowDown');
+        }));
+});
