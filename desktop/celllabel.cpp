@@ -1,6 +1,8 @@
 // celllabel.cpp: one cell of the board, a bordered box showing its piece in large digits.
 #include "celllabel.h"
 
+#include "description.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -46,19 +48,7 @@ void CellLabel::SetBackColor(Rgb colour) {
 
 // A screen reader names the cell by its place on the board, counted from 1, and its piece.
 void CellLabel::UpdateAccessibleName() {
-    QString piece;
-    switch (NumericValue(caption_)) {
-    case 1:
-        piece = QStringLiteral("единица");
-        break;
-    case 2:
-        piece = QStringLiteral("двойка");
-        break;
-    default:
-        piece = QStringLiteral("празно");
-        break;
-    }
-    setAccessibleName(QStringLiteral("Поле %1: %2").arg(index_ + 1).arg(piece));
+    setAccessibleName(QString::fromStdString(description::CellName(index_, caption_)));
 }
 
 void CellLabel::paintEvent(QPaintEvent*) {

@@ -197,7 +197,7 @@ QWidget* Inf_Igra_Pebblix::CreateTextBox(const ControlSpec& control, QWidget* pa
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (control.index == 0) {
         rules_ = edit;
-        edit->setAccessibleName(QStringLiteral("Правила на играта"));
+        edit->setAccessibleName(Text(kRulesName));
     }
     return edit;
 }

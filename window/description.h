@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace pebblix::description {
@@ -254,6 +255,14 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     detail::HiddenList(2, 3840, 22),
     {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 400, .enabled = false},
 }};
+
+// What a screen reader calls the rules text box, which has no caption of its own.
+inline constexpr std::string_view kRulesName = "Правила на играта";
+
+// What a screen reader calls a cell: its place on the board counted from 1, and its piece by the
+// caption's numeric value ("Поле 5: празно" for the empty cell, "единица" and "двойка" for the
+// pieces). Both front ends name the cells so and rename them as the pieces move.
+std::string CellName(std::int16_t index, std::string_view caption);
 
 // The row of a control; nullptr when the window has no such control.
 constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1) {

@@ -1,0 +1,26 @@
+// accessiblenames.cpp: the names a screen reader gives the cells of the board.
+#include "description.h"
+
+namespace pebblix::description {
+
+std::string CellName(std::int16_t index, std::string_view caption) {
+    std::string_view piece;
+    switch (NumericValue(caption)) {
+    case 1:
+        piece = "единица";
+        break;
+    case 2:
+        piece = "двойка";
+        break;
+    default:
+        piece = "празно";
+        break;
+    }
+    std::string name = "Поле ";
+    name += DecimalText(index + 1);
+    name += ": ";
+    name += piece;
+    return name;
+}
+
+} // namespace pebblix::description
