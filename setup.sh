@@ -5,6 +5,7 @@
 #   sh setup.sh test     build and run the whole test suite, plainly and under the sanitizers
 #   sh setup.sh package  build the Debian package in build/package and install it with apt-get
 #   sh setup.sh bench    build the benchmarks and print their table (bench/run.sh)
+#   sh setup.sh web      build the web edition, build/web/pebblix.html, and open it in a browser
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -14,9 +15,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-play | test | package | bench) ;;
+play | test | package | bench | web) ;;
 *)
-    echo "usage: sh setup.sh play|test|package|bench" >&2
+    echo "usage: sh setup.sh play|test|package|bench|web" >&2
     exit 2
     ;;
 esac
@@ -31,6 +32,19 @@ if [ "$mode" = package ]; then
 fi
 if [ "$mode" = bench ]; then
     packages="$packages libbenchmark-dev hyperfine xvfb time"
+# The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
+# node and acorn), and fontTools with brotli to cut the embedded font from Liberation Serif.
+web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2"
+if [ "$mode" = web ]; then
+    packages="$web_packages"
+fi
+if [ "$mode" = test ]; then
+    packages="$packages $web_packages"
+    # The browser tests' driver comes through npm and drives Chromium. A node from elsewhere
+    # (nodesource) brings its own npm, which Debian's npm package would conflict with.
+    command -v npm >/dev/null 2>&1 || packages="$packages npm"
+    command -v chromium >/dev/null 2>&1 || packages="$packages chromium"
+fi
 fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
@@ -76,6 +90,22 @@ fi
 
 if [ "$mode" = package ]; then
     # A tree of its own without the tests, so the presets' trees keep their settings.
+# The web edition in its own tree, build/web; its tests only where they are to run.
+build_web() {
+    cmake --preset web -DBUILD_TESTING="$1"
+    cmake --build --preset web
+}
+
+if [ "$mode" = web ]; then
+    build_web OFF
+    page="$(pwd)/build/web/pebblix.html"
+    echo "The game in one file: $page"
+    if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && command -v xdg-open >/dev/null 2>&1; then
+        xdg-open "$page" || true
+    fi
+    exit 0
+fi
+
     cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build build/package
     rm -f build/package/*.deb
@@ -89,4 +119,6 @@ fi
 for preset in default asan; do
     build "$preset"
     ctest --preset "$preset"
+build_web ON
+ctest --preset web
 done
