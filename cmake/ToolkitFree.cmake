@@ -53,7 +53,10 @@ function(pebblix_check_toolkit_free)
         get_target_property(dir ${target} SOURCE_DIR)
         file(GLOB_RECURSE files "${dir}/*.h" "${dir}/*.cpp")
         foreach(file IN LISTS files)
-            file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")
+            # <QWidget>, <QtCore/qglobal.h>, and Qt's lower-case headers such as <qdrawutil.h>
+            # (a standard header such as <queue> has no .h).
+            file(STRINGS "${file}" includes
+                REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt|q[a-z0-9_]*\\.h[>\"])")
             if(includes)
                 message(FATAL_ERROR "${target} must not use Qt, but ${file} includes it: ${includes}")
             endif()
