@@ -26,12 +26,12 @@ esac
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev desktop-file-utils appstream dpkg-dev file"
+    # The package's checks: what a distribution's maintainer runs, and man to render the pages.
+    packages="$packages lintian devscripts man-db groff-base"
 fi
 if [ "$mode" = package ]; then
     packages="$packages dpkg-dev file"
 fi
-if [ "$mode" = bench ]; then
-    packages="$packages libbenchmark-dev hyperfine xvfb time"
 # The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
 # node and acorn), and fontTools with brotli to cut the embedded font from Liberation Serif.
 web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2"
@@ -45,6 +45,8 @@ if [ "$mode" = test ]; then
     command -v npm >/dev/null 2>&1 || packages="$packages npm"
     command -v chromium >/dev/null 2>&1 || packages="$packages chromium"
 fi
+if [ "$mode" = bench ]; then
+    packages="$packages libbenchmark-dev hyperfine xvfb time"
 fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
@@ -88,8 +90,6 @@ if [ "$mode" = bench ]; then
     exec sh bench/run.sh
 fi
 
-if [ "$mode" = package ]; then
-    # A tree of its own without the tests, so the presets' trees keep their settings.
 # The web edition in its own tree, build/web; its tests only where they are to run.
 build_web() {
     cmake --preset web -DBUILD_TESTING="$1"
@@ -106,10 +106,9 @@ if [ "$mode" = web ]; then
     exit 0
 fi
 
-    cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-    cmake --build build/package
-    rm -f build/package/*.deb
-    (cd build/package && cpack -G DEB)
+if [ "$mode" = package ]; then
+    # A tree of its own without the tests, built as a distribution builds its packages.
+    sh packaging/build-package.sh . build/package
     for deb in build/package/*.deb; do
         $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "./$deb"
     done
@@ -119,6 +118,6 @@ fi
 for preset in default asan; do
     build "$preset"
     ctest --preset "$preset"
+done
 build_web ON
 ctest --preset web
-done
