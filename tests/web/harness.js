@@ -68,7 +68,7 @@ function timerProbe(intervalMs) {
     window.clearInterval = disarm(window.clearInterval);
     window.clearTimeout = disarm(window.clearTimeout);
     Object.defineProperty(window, '__pebblixProbe', {
-        value: { running: () => active.size > 0, ticks, captured: [] },
+        value: { running: () => active.size > 0, ticks },
     });
 }
 

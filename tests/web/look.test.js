@@ -26,8 +26,11 @@ before(async () => {
 beforeEach(() => player.restart());
 
 after(async () => {
-    await session.close();
-    await browser.close();
+    try {
+        await session.close();
+    } finally {
+        await browser.close();
+    }
 });
 
 // An option button's box is its label, which holds the round button and the caption.
@@ -80,6 +83,28 @@ test('the lists, the quotation and the timer are data, not elements', async () =
     }
     const quotation = hidden.find((c) => c.name === 'Text1').text.split('\r\n')[0];
     assert.ok(!(await page.evaluate(() => document.body.innerText)).includes(quotation.trim()));
+});
+
+test('the page holds its icon and its policy refuses the network', async () => {
+    const { page } = session;
+    const found = await page.evaluate(async () => {
+        const refused = [];
+        document.addEventListener('securitypolicyviolation', (e) => refused.push(e.effectiveDirective));
+        const settled = (promise) => Promise.race([promise.catch(() => {}),
+            new Promise((resolve) => setTimeout(resolve, 2000))]);
+        await settled(fetch('http://example.org/'));
+        await settled(new Promise((resolve) => {
+            const image = new Image();
+            image.onload = image.onerror = resolve;
+            image.src = 'http://example.org/icon.png';
+        }));
+        return { refused, icon: document.querySelector('link[rel~="icon"]')?.href ?? '' };
+    });
+    assert.deepEqual(found.refused.sort(), ['connect-src', 'img-src']);
+    assert.match(found.icon, /^data:image\//);
+    // The browser's reports of the refusals above, and the image it announced before refusing.
+    session.errors.length = 0;
+    session.refused.splice(0, Infinity, ...session.refused.filter((u) => !u.includes('example.org')));
 });
 
 test('a screenshot shows every cell, button and option in its own colour', async () => {
