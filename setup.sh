@@ -38,7 +38,7 @@ web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli font
 if [ "$mode" = web ]; then
     packages="$web_packages"
 fi
-if [ "$mode" = test ]; then
+if [ "$mode" = test ] || [ "$mode" = bench ]; then
     packages="$packages $web_packages"
     # The browser tests' driver comes through npm and drives Chromium. A node from elsewhere
     # (nodesource) brings its own npm, which Debian's npm package would conflict with.

@@ -11,7 +11,8 @@
 # right after its first painted frame, on the offscreen platform and under Xvfb: wall time from
 # hyperfine, peak resident memory from /usr/bin/time, medians of RUNS runs. Handlers: Google
 # Benchmark on the real window offscreen, medians of 10 repetitions. Memory: a million random
-# events on the real window.
+# events on the real window. The web page's rows follow, from bench/web/run.sh (which also needs
+# Emscripten, npm and Chromium).
 set -eu
 
 cd "$(dirname "$0")/.."
@@ -126,3 +127,6 @@ set -- $(QT_QPA_PLATFORM=offscreen "$bin/million_events")
 row "resident memory before / after 1,000,000 random events (${12} s)" "$4 / $6 KiB" "" "" \
     "≤ +1 MiB" "$(met "$6" $(($4 + 1024)))"
 row "most history rows in those events" "${10}" "" "" "" ""
+
+# The web page's rows: built in its own tree (build/web) and measured in headless Chromium.
+sh bench/web/run.sh --rows

@@ -1,0 +1,293 @@
+// bench.js: measures the page in headless Chromium and prints the web rows of the performance table.
+//
+// The page's size as shipped and gzipped; the time from navigation start to the first paint of
+// the complete board against a floor page; each handler from the event to the updated page; and
+// the JavaScript heap and WebAssembly memory before and after 100,000 events. Run by run.sh.
+'use strict';
+
+const fs = require('node:fs');
+const path = require('node:path');
+const url = require('node:url');
+const zlib = require('node:zlib');
+const h = require('../../tests/web/harness.js');
+
+const runs = Number(process.env.RUNS || 20);
+const floorPath = path.join(path.dirname(h.pagePath), 'floor.html');
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    const middle = sorted.length >> 1;
+    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+
+// The floor: one label of Cyrillic text in the page's own embedded font, under the page's own
+// Content-Security-Policy; the least any page with that text costs.
+function writeFloor(page) {
+    const policy = page.match(/<meta http-equiv="Content-Security-Policy"[^>]*>/i);
+    const faces = page.match(/@font-face\s*{[^}]*}/g) || [];
+    const family = faces.length ? faces[0].match(/font-family:\s*([^;]+);/)[1] : 'serif';
+    fs.writeFileSync(floorPath, `<!DOCTYPE html>
+<html lang="bg"><head><meta charset="utf-8">${policy ? policy[0] : ''}<title>Pebblix</title>
+<style>${faces.join('\n')}
+body { font: 16px ${family}, serif; }</style></head>
+<body><div id="floor">Информатика - размени пуловете, Pebblix</div></body></html>
+`);
+    return faces.length;
+}
+
+// Runs in the page before its own script: the time at which the board (or the floor's label)
+// is first painted complete. A paint is seen as the first animation frame after the content is
+// complete, or the first contentful paint if the content was complete before it.
+function paintProbe(selector) {
+    const complete = () => {
+        const cell = document.querySelector(selector);
+        return cell && cell.textContent.length > 0 && cell.checkVisibility({ visibilityProperty: true });
+    };
+    window.__paint = new Promise((resolve) => {
+        const done = () => requestAnimationFrame((frame) => {
+            const [fcp] = performance.getEntriesByName('first-contentful-paint');
+            resolve(fcp && fcp.startTime >= window.__ready ? fcp.startTime : frame);
+        });
+        const watch = () => {
+            if (complete()) {
+                window.__ready = performance.now();
+                done();
+            } else {
+                requestAnimationFrame(watch);
+            }
+        };
+        new MutationObserver((_, observer) => {
+            if (complete() && window.__ready === undefined) {
+                observer.disconnect();
+                window.__ready = performance.now();
+                done();
+            }
+        }).observe(document, { childList: true, subtree: true, characterData: true });
+        requestAnimationFrame(watch);
+    });
+}
+
+async function firstPaint(browser, file, selector) {
+    const context = await browser.newContext({ viewport: { width: 800, height: 600 }, offline: true });
+    await context.addInitScript(paintProbe, selector);
+    const page = await context.newPage();
+    await page.goto(url.pathToFileURL(file).href);
+    const time = await page.evaluate(() => window.__paint);
+    await context.close();
+    return time;
+}
+
+// Runs in the page before its own script (and before the fake clock): the real clock, the 400 ms
+// timer's callbacks and the WebAssembly memories, for the handler and memory measurements.
+function benchProbe() {
+    const now = performance.now.bind(performance);
+    const memories = [];
+    const instantiate = WebAssembly.instantiate;
+    WebAssembly.instantiate = async function (...args) {
+        const result = await instantiate.apply(this, args);
+        const instance = result.instance || result;
+        for (const value of Object.values(instance.exports)) {
+            if (value instanceof WebAssembly.Memory) {
+                memories.push(value);
+            }
+        }
+        return result;
+    };
+    // The page compiles its module at once, through the synchronous constructor.
+    const Instance = WebAssembly.Instance;
+    WebAssembly.Instance = function (...args) {
+        const instance = new Instance(...args);
+        for (const value of Object.values(instance.exports)) {
+            if (value instanceof WebAssembly.Memory) {
+                memories.push(value);
+            }
+        }
+        return instance;
+    };
+    WebAssembly.Instance.prototype = Instance.prototype;
+    const Memory = WebAssembly.Memory;
+    WebAssembly.Memory = function (...args) {
+        const memory = new Memory(...args);
+        memories.push(memory);
+        return memory;
+    };
+    WebAssembly.Memory.prototype = Memory.prototype;
+    Object.defineProperty(window, '__bench', { value: { now, memories, tick: null } });
+}
+
+function timerCatcher() {
+    const arm = (original) => function (callback, ms, ...rest) {
+        if (typeof callback === 'function' && Number(ms) === 400) {
+            window.__bench.tick = callback; // the latest only: a long list would weigh on the heap
+        }
+        return original.call(this, callback, ms, ...rest);
+    };
+    window.setInterval = arm(window.setInterval);
+    window.setTimeout = arm(window.setTimeout);
+}
+
+// Each handler in a state where it acts, timed in the page by batches: the clock there counts in
+// 100 µs steps, so a batch runs `count` events, and the time per event is the batch's time over
+// `count`. With `layout`, each event is followed by the style and layout of the updated page.
+// Returns the median over `repeats` batches, in µs.
+function timeHandlers({ count, repeats, layout }) {
+    const { now } = window.__bench;
+    const byId = (id) => document.getElementById(id);
+    const event = (id) => {
+        byId(id).click();
+        return layout && document.body.offsetHeight; // the updated page laid out
+    };
+    const board = () => [...Array(9).keys()].map((i) => byId('Label2_' + i))
+        .filter((c) => c.checkVisibility()).map((c) => c.textContent).join('');
+    const batch = (setUp, body) => {
+        const times = [];
+        for (let r = 0; r < repeats; r++) {
+            setUp();
+            const start = now();
+            for (let i = 0; i < count; i++) {
+                body(i);
+            }
+            times.push(((now() - start) * 1000) / count);
+        }
+        return times.sort((a, b) => a - b)[times.length >> 1];
+    };
+    const results = {};
+    // A move and its take-back, from the start position where the move can be made.
+    for (const move of [0, 1, 2, 3]) {
+        const setUp = () => {
+            event('Option1_0');
+            event('Command1_5');
+            const start = board();
+            for (const first of [[], [1], [0]]) {
+                event('Command1_5');
+                first.forEach((k) => event('Command1_' + k));
+                const before = board();
+                event('Command1_' + move);
+                if (board() !== before) {
+                    event('Command1_4');
+                    return;
+                }
+            }
+            throw new Error(`move ${move} never acts near ${start}`);
+        };
+        results[`Command1_Click(${move}) with Command1_Click(4)`] =
+            batch(setUp, (i) => event('Command1_' + (i % 2 ? 4 : move)));
+    }
+    results['Command1_Click(5) with Command1_Click(1), a restart after a move'] =
+        batch(() => event('Command1_5'), (i) => event(i % 2 ? 'Command1_5' : 'Command1_1'));
+    results['Command1_Click(6), a playback start'] = batch(() => {}, () => event('Command1_6'));
+    results['Option1_Click, a change of variant'] = batch(() => {}, (i) => event('Option1_' + (i % 2)));
+    // Timer ticks: within a four-per-side playback, 23 at a time, then "Подскажи" again, untimed.
+    event('Option1_1');
+    const times = [];
+    for (let r = 0; r < repeats; r++) {
+        let total = 0;
+        let made = 0;
+        while (made < count) {
+            event('Command1_6');
+            const { tick } = window.__bench;
+            const start = now();
+            for (let i = 0; i < 23; i++) {
+                tick();
+                layout && document.body.offsetHeight;
+            }
+            total += now() - start;
+            made += 23;
+        }
+        times.push((total * 1000) / made);
+    }
+    results['Timer1_Timer, one playback step'] = times.sort((a, b) => a - b)[times.length >> 1];
+    return results;
+}
+
+// `count` random events through the same paths as a player's, seeded so runs repeat.
+function randomEvents(count) {
+    let state = 12345;
+    const next = () => {
+        state = (Math.imul(state, 1103515245) + 12345) >>> 0;
+        return state >>> 8;
+    };
+    for (let i = 0; i < count; i++) {
+        const roll = next() % 100;
+        if (roll < 70) {
+            document.getElementById('Command1_' + (next() % 7)).click();
+        } else if (roll < 80) {
+            document.getElementById('Option1_' + (next() % 2)).click();
+        } else if (window.__bench.tick) {
+            window.__bench.tick();
+        }
+    }
+}
+
+async function memory(page) {
+    const session = await page.context().newCDPSession(page);
+    const measure = async () => {
+        await session.send('HeapProfiler.collectGarbage');
+        const { usedSize } = await session.send('Runtime.getHeapUsage');
+        const wasm = await page.evaluate(() =>
+            window.__bench.memories.reduce((sum, m) => sum + m.buffer.byteLength, 0));
+        return { heap: usedSize, wasm };
+    };
+    await page.evaluate(randomEvents, 1000);
+    const before = await measure();
+    await page.evaluate(randomEvents, 100000);
+    const after = await measure();
+    return { before, after };
+}
+
+async function main() {
+    const shipped = fs.readFileSync(h.pagePath);
+    const gzipped = zlib.gzipSync(shipped, { level: 9 }).length;
+    const faces = writeFloor(shipped.toString('utf8'));
+
+    const browser = await h.launch();
+    const paints = { page: [], floor: [] };
+    for (let i = 0; i < runs; i++) {
+        paints.page.push(await firstPaint(browser, h.pagePath, '#Label2_6'));
+        paints.floor.push(await firstPaint(browser, floorPath, '#floor'));
+    }
+
+    const context = await browser.newContext({ viewport: { width: 800, height: 600 }, offline: true });
+    await context.addInitScript(benchProbe);
+    await context.clock.install({ time: 0 });
+    await context.addInitScript(timerCatcher);
+    const page = await context.newPage();
+    await page.goto(h.pageUrl);
+    await h.until(page, () => document.getElementById('Label2_0')?.textContent === '1');
+    await page.clock.pauseAt(60000);
+    const handlers = await page.evaluate(timeHandlers, { count: 500, repeats: 20, layout: false });
+    const laidOut = await page.evaluate(timeHandlers, { count: 500, repeats: 20, layout: true });
+    const mem = await memory(page);
+    await context.close();
+    await browser.close();
+
+    const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
+    const ms = (value) => `${value.toFixed(1)} ms`;
+    const met = (ok) => (ok ? 'yes' : 'no');
+    const pagePaint = median(paints.page);
+    const floorPaint = median(paints.floor);
+    const ratio = pagePaint / floorPaint;
+    const growth = (key) => mem.after[key] - mem.before[key];
+    const rows = [
+        ['web page size as shipped; gzipped (-9)', `${kib(shipped.length)}; ${kib(gzipped)}`,
+            '', '', '≤ 200 KiB', met(shipped.length <= 200 * 1024)],
+        [`web page, navigation start to first paint of the complete board, median of ${runs}` +
+            (faces ? '' : ' (no embedded font found for the floor)'),
+        ms(pagePaint), ms(floorPaint), ratio.toFixed(2), '≤ 1.25', met(ratio <= 1.25)],
+        ...Object.entries(handlers).map(([name, us]) => [
+            `web page, \`${name}\`: event to updated page; with its style and layout`,
+            `${us.toFixed(1)} µs; ${laidOut[name].toFixed(1)} µs`, '', '', '≤ 50 µs', met(us <= 50)]),
+        ['web page, JS heap before / after 100,000 events',
+            `${kib(mem.before.heap)} / ${kib(mem.after.heap)}`, '', '', '≤ +1 MiB',
+            met(growth('heap') <= 1024 * 1024)],
+        ['web page, WebAssembly memory before / after 100,000 events',
+            `${kib(mem.before.wasm)} / ${kib(mem.after.wasm)}`, '', '', '≤ +1 MiB',
+            met(mem.before.wasm > 0 && growth('wasm') <= 1024 * 1024)],
+    ];
+    rows.forEach((row) => console.log(`| ${row.join(' | ')} |`));
+}
+
+main().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});

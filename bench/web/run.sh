@@ -1,0 +1,26 @@
+#!/bin/sh
+# run.sh: measures the web page in headless Chromium and prints its rows of the performance table.
+#
+#   sh bench/web/run.sh            builds the web tree (the `web` preset), 20 first paints each
+#   RUNS=10 sh bench/web/run.sh    fewer
+#   sh bench/web/run.sh --rows     only the rows, to continue bench/run.sh's table
+#
+# It needs what the web tests need (Emscripten, node, npm and Chromium); `sh setup.sh bench`
+# installs them and calls this after the desktop benchmarks.
+set -eu
+
+cd "$(dirname "$0")/../.."
+build=${PEBBLIX_WEB_BUILD:-build/web}
+
+if [ -z "${PEBBLIX_WEB_BUILD:-}" ]; then
+    # With its tests: the browser driver is installed there.
+    cmake --preset web -DBUILD_TESTING=ON >&2
+    cmake --build --preset web >&2
+fi
+if [ "${1:-}" != --rows ]; then
+    echo "| measure | page | floor | ratio | goal | met |"
+    echo "| --- | ---: | ---: | ---: | --- | --- |"
+fi
+# The browser driver comes from the web tests' tree, installed there by npm ci.
+NODE_PATH="$PWD/$build/tests/web/node_modules" PEBBLIX_PAGE="$PWD/$build/pebblix.html" \
+    PEBBLIX_CHROMIUM="${PEBBLIX_CHROMIUM:-/usr/bin/chromium}" node bench/web/bench.js
