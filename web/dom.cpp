@@ -15,13 +15,16 @@ using description::kTwipsPerPixel;
 
 // clang-format off
 EM_JS(void, js_set_up_window, (const char* id, int idLength, const char* title, int titleLength,
-                               int width, int height, int colour), {
+                               int width, int height, int colour, const char* face, int faceLength,
+                               int points), {
     const text = (p, n) => new TextDecoder().decode(HEAPU8.subarray(p, p + n));
     const area = document.getElementById(text(id, idLength));
     document.title = text(title, titleLength);
     area.style.width = width + "px";
     area.style.height = height + "px";
     area.style.backgroundColor = "#" + colour.toString(16).padStart(6, "0");
+    area.style.fontFamily = '"' + text(face, faceLength) + '", "Pebblix Serif", serif';
+    area.style.fontSize = points * 96 / 72 + "px";
 });
 
 EM_JS(void, js_create, (int kind, const char* id, int idLength, const char* container,
@@ -157,7 +160,8 @@ void SetUpWindow(const description::FormSpec& form) {
     const std::string title = std::string(form.address) + std::string(form.caption);
     js_set_up_window(form.name.data(), Length(form.name), title.data(), Length(title),
                      form.clientWidth / kTwipsPerPixel, form.clientHeight / kTwipsPerPixel,
-                     Colour(form.backColor));
+                     Colour(form.backColor), form.font.face.data(), Length(form.font.face),
+                     form.font.points);
 }
 
 void Create(Element element, const description::ControlSpec& control, std::string_view name,
