@@ -145,6 +145,8 @@ async function standIn() {
         tick: () => m._standin_tick(),
         state: () => json(m._standin_state()),
         description: () => json(m._standin_description()),
+        seed: (seed) => m._standin_seed(seed),
+        nextEvent: () => m._standin_next_event(),
     };
 }
 

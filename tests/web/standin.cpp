@@ -7,9 +7,11 @@
 #include "description.h"
 #include "memorywindow.h"
 #include "puzzle.h"
+#include "random_events.h"
 
 #include <cstdio>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,7 @@ struct Game {
 };
 
 std::unique_ptr<Game> game;
+std::mt19937 events; // the soak's stream of events, as the desktop soak draws it
 std::string reply; // the last JSON text handed out; valid until the next call
 
 void Quote(std::string& out, std::string_view text) {
@@ -97,6 +100,18 @@ void standin_tick() {
     if (game->window.timerEnabled()) {
         game->puzzle.Timer1_Timer();
     }
+}
+
+// Starts the soak's stream of random events afresh.
+void standin_seed(unsigned seed) {
+    events.seed(seed);
+}
+
+// The stream's next event, as kind * 100 + index: kinds numbered as soak::EventKind (0 a command
+// button, 1 an option button, 2 a tick, 3 a click on a cell, 4 a key in the rules text).
+int standin_next_event() {
+    const soak::Event event = soak::NextEvent(events, game->window.timerEnabled());
+    return static_cast<int>(event.kind) * 100 + event.index;
 }
 
 // What the window shows and keeps: {cells: [{text, visible, colour}], options, timer, history,
