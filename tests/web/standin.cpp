@@ -26,7 +26,7 @@ struct Game {
 
 std::unique_ptr<Game> game;
 std::mt19937 events; // the soak's stream of events, as the desktop soak draws it
-std::string reply; // the last JSON text handed out; valid until the next call
+std::string reply;   // the last JSON text handed out; valid until the next call
 
 void Quote(std::string& out, std::string_view text) {
     out += '"';
