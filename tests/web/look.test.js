@@ -73,6 +73,66 @@ test('the window is centred and every control sits at its twips / 15', async () 
     await player.expectSame('back on three per side');
 });
 
+test('on a screen narrower than the window the whole window shrinks to fit, unchanged', async () => {
+    const small = await h.openPage(browser, { viewport: { width: 320, height: 480 } });
+    try {
+        const got = await boxes(small.page);
+        const scale = 320 / (description.form.width / description.form.twipsPerPixel);
+        assert.ok(Math.abs(got.Inf_Igra_Pebblix.width - 320) < 0.5, 'the window fills the width');
+        const expected = h.expectedBoxes(description);
+        for (const control of shownControls().filter((c) => c.name !== 'Label2' || c.index < 7)) {
+            const id = h.elementId(control);
+            for (const side of ['x', 'y', 'width', 'height']) {
+                assert.ok(Math.abs(got[id][side] - expected.get(id)[side] * scale) < 0.05,
+                    `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side] * scale}`);
+            }
+        }
+    } finally {
+        await small.close();
+    }
+});
+
+// The fonts Chromium drew a control's text with, by family, as its DevTools list them.
+async function fontsOf(page, ids) {
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('DOM.enable');
+    await cdp.send('CSS.enable');
+    const { root } = await cdp.send('DOM.getDocument', { depth: -1 });
+    const fonts = {};
+    for (const id of ids) {
+        const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: '#' + id });
+        const { fonts: used } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+        fonts[id] = used.map((f) => `${f.familyName}${f.isCustomFont ? ' (embedded)' : ''}`);
+    }
+    await cdp.detach();
+    return fonts;
+}
+
+// Where the system has Times New Roman (or a font it stands in with, as fontconfig puts Liberation
+// Serif), the page draws with that; the embedded subset must hold every character by itself.
+test('every text is drawn in one font, and the embedded one holds every character', async () => {
+    const { page } = session;
+    await player.option(1);
+    const ids = shownControls().filter((c) => c.text && c.kind !== 'OptionButton').map(h.elementId);
+    const families = async () => new Set(Object.values(await fontsOf(page, ids)).flat());
+    assert.equal((await families()).size, 1, [...await families()].join(', '));
+    const embedded = await page.evaluate(async () => {
+        await document.fonts.ready;
+        const faces = [...document.fonts].map((face) => face.family);
+        const only = document.createElement('style');
+        only.id = 'only-embedded';
+        only.textContent = `#Inf_Igra_Pebblix, #Inf_Igra_Pebblix * { font-family: ${faces[0]} !important; }`;
+        document.head.append(only);
+        await document.fonts.load(`16px ${faces[0]}`);
+        return faces;
+    });
+    assert.equal(embedded.length, 1, 'one embedded font');
+    const used = await families();
+    await page.evaluate(() => document.getElementById('only-embedded').remove());
+    assert.equal(used.size, 1, [...used].join(', '));
+    assert.match([...used][0], / \(embedded\)$/);
+});
+
 test('the lists, the quotation and the timer are data, not elements', async () => {
     const hidden = description.controls.filter((c) => !c.visible || c.kind === 'Timer');
     assert.deepEqual(hidden.map(h.elementId).sort(),
