@@ -26,6 +26,7 @@ function withPlayer(body) {
 }
 
 const board = (player) => h.boardOf(player.game.state());
+const focused = (page) => page.evaluate(() => document.activeElement.id);
 const repeat = (event, times) => Array(times).fill(event);
 
 describe('by hand', () => {
@@ -82,8 +83,8 @@ describe('the real timer', () => {
             assert.deepEqual(ticks.map((t) => t.board), rows);
             const gaps = ticks.slice(1).map((t, i) => t.t - ticks[i].t).sort((a, b) => a - b);
             const median = gaps[gaps.length >> 1];
-            assert.ok(median > 380 && median < 440, `median gap ${median} ms`);
-            assert.ok(gaps[0] > 300 && gaps[gaps.length - 1] < 800, `gaps ${gaps[0]}…${gaps.at(-1)}`);
+            assert.ok(median > 380 && median < 450, `median gap ${median} ms`);
+            assert.ok(gaps[0] > 300 && gaps.at(-1) < 1000, `gaps ${gaps[0]}…${gaps.at(-1)} ms`);
             rows.forEach(() => player.game.tick());
             await player.expectSame('after the playback');
             await session.close();
@@ -136,10 +137,18 @@ describe('input that does nothing', () => {
                 const cells = [...Array(9).keys()];
                 await player.playAll([...cells.map((i) => `L${i}`), ...cells.map((i) => `D${i}`),
                     ...keys.map((k) => `K:${k}`), `O${variant}`], 'inert');
-                // The title, and the frames' edges by their captions.
-                for (const [id, at] of [['Label1_0'], ['Frame1', [0.05, 0.1]], ['Frame2', [0.1, 0.1]]]) {
+                // The title, the cells and the frames' edges by their captions: the focus stays
+                // where it was and nothing gets selected.
+                await page.focus(variant ? '#Command1_2' : '#Text1_0');
+                const focus = await focused(page);
+                const selection = () => page.evaluate(() => String(getSelection()));
+                const selected = await selection();
+                for (const [id, at] of [['Label1_0'], ['Label2_4'], ['Frame1', [0.05, 0.1]],
+                    ['Frame2', [0.1, 0.1]]]) {
                     await player.click(id, 1, at);
                     await player.click(id, 2, at);
+                    assert.equal(await focused(page), focus, `focus after clicks on ${id}`);
+                    assert.equal(await selection(), selected, `selection after clicks on ${id}`);
                 }
                 await player.expectSame('after clicks on labels and frames');
                 assert.equal(await rules(), text);
@@ -161,7 +170,6 @@ describe('the keyboard', () => {
         .filter((c) => c.kind !== 'OptionButton' || c.index === selected)
         .sort((a, b) => a.tabIndex - b.tabIndex)
         .map(h.elementId);
-    const focused = (page) => page.evaluate(() => document.activeElement.id);
 
     test('focus starts in the rules text and Tab goes round in the window\'s order',
         withPlayer(async (player, page) => {
