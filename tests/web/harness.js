@@ -84,8 +84,9 @@ async function until(page, predicate, arg, timeout = 10000) {
     }
 }
 
-// Opens the page in a fresh context. With `clock`, time stands still from the first paint on and
-// moves only by `tick()`. Returns the page, the count of requests and the page's errors.
+// Opens the page in a fresh context. With `clock`, time stands still once the page has loaded
+// and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
+// (each refused) and of the errors it reported; close() fails unless both are empty.
 async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
     intervalMs = 400, probe = true } = {}) {
     const context = await browser.newContext({ viewport, deviceScaleFactor: 1, offline: true });
@@ -123,7 +124,6 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
     }
     return {
         context, page, refused, errors, clock,
-        // Closes the context and fails if the page asked for anything or reported an error.
         async close() {
             await context.close();
             assert.deepEqual(refused, [], 'the page made requests');
