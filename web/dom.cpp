@@ -1,7 +1,8 @@
 // dom.cpp: the page's elements made and changed from C++, through a few JavaScript functions.
 //
-// Strings cross as UTF-8 bytes with their length. The elements are found by id: a control's name,
-// and "_<index>" for a member of a control array, as in the description.
+// Strings cross as UTF-8 bytes with their length, read by one decoder kept for the page's life.
+// The elements are found by id: a control's name, and "_<index>" for a member of a control array,
+// as in the description.
 #include "dom.h"
 
 #include <emscripten.h>
@@ -17,7 +18,8 @@ using description::kTwipsPerPixel;
 EM_JS(void, js_set_up_window, (const char* id, int idLength, const char* title, int titleLength,
                                int width, int height, int colour, const char* face, int faceLength,
                                int points), {
-    const text = (p, n) => new TextDecoder().decode(HEAPU8.subarray(p, p + n));
+    const text = (p, n) =>
+        (Module.pebblixText ||= new TextDecoder()).decode(HEAPU8.subarray(p, p + n));
     const area = document.getElementById(text(id, idLength));
     document.title = text(title, titleLength);
     area.style.width = width + "px";
@@ -32,7 +34,8 @@ EM_JS(void, js_create, (int kind, const char* id, int idLength, const char* cont
                         int colour, const char* caption, int captionLength, const char* face,
                         int faceLength, int points, int weight, int flags, int tabIndex,
                         const char* spoken, int spokenLength), {
-    const text = (p, n) => new TextDecoder().decode(HEAPU8.subarray(p, p + n));
+    const text = (p, n) =>
+        (Module.pebblixText ||= new TextDecoder()).decode(HEAPU8.subarray(p, p + n));
     const [centred, border, selected, multiLine, scroll, readOnly, italic, underline, strike] =
         [...Array(9).keys()].map((bit) => (flags >> bit & 1) == 1);
     const parent = document.getElementById(text(container, containerLength));
@@ -106,7 +109,8 @@ EM_JS(void, js_create, (int kind, const char* id, int idLength, const char* cont
 
 EM_JS(void, js_set_cell, (int index, const char* caption, int captionLength, const char* spoken,
                           int spokenLength), {
-    const text = (p, n) => new TextDecoder().decode(HEAPU8.subarray(p, p + n));
+    const text = (p, n) =>
+        (Module.pebblixText ||= new TextDecoder()).decode(HEAPU8.subarray(p, p + n));
     const cell = document.getElementById("Label2_" + index);
     cell.textContent = text(caption, captionLength);
     cell.setAttribute("aria-label", text(spoken, spokenLength));
@@ -132,7 +136,8 @@ EM_JS(void, js_set_timer, (int intervalMs), {
 });
 
 EM_JS(void, js_show, (const char* id, int idLength), {
-    const text = (p, n) => new TextDecoder().decode(HEAPU8.subarray(p, p + n));
+    const text = (p, n) =>
+        (Module.pebblixText ||= new TextDecoder()).decode(HEAPU8.subarray(p, p + n));
     document.querySelector(".client").style.visibility = "visible";
     const first = document.getElementById(text(id, idLength));
     // A text box takes the focus with its caret at the start and its first lines in view.
