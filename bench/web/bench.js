@@ -287,7 +287,11 @@ async function main() {
     rows.forEach((row) => console.log(`| ${row.join(' | ')} |`));
 }
 
-main().catch((error) => {
-    console.error(error);
-    process.exit(1);
-});
+if (require.main === module) {
+    main().catch((error) => {
+        console.error(error);
+        process.exit(1);
+    });
+}
+
+module.exports = { firstPaint, median };
