@@ -125,6 +125,19 @@ describe('during a playback', () => {
     }
 });
 
+test('"Подскажи" during a playback starts the interval afresh', withPlayer(async (player, page) => {
+    const ticks = () => page.evaluate(() => window.__pebblixProbe.ticks.length);
+    await player.command(6);
+    await page.clock.runFor(250);
+    await player.command(6);
+    await page.clock.runFor(399);
+    assert.equal(await ticks(), 0, 'no tick within 400 ms of the second start');
+    await page.clock.runFor(1);
+    assert.equal(await ticks(), 1);
+    player.game.tick();
+    await player.expectSame('after the first tick');
+}));
+
 describe('input that does nothing', () => {
     test('clicks on cells, keys in the rules text, focus changes and the selected option',
         withPlayer(async (player, page) => {
