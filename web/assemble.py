@@ -30,8 +30,8 @@ def xpm_to_png(xpm_text):
     width, height, colours, chars = (int(v) for v in rows[0].split()[:4])
     palette = {}
     for row in rows[1 : 1 + colours]:
-        key, spec = row[:chars], row[chars:].split()
-        value = spec[spec.index("c") + 1]
+        key, words = row[:chars], row[chars:].split()
+        value = words[words.index("c") + 1]
         if value.lower() == "none":
             palette[key] = (0, 0, 0, 0)
         elif re.fullmatch(r"#[0-9A-Fa-f]{6}", value):
