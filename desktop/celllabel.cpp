@@ -1,8 +1,6 @@
 // celllabel.cpp: one cell of the board, a bordered box showing its piece in large digits.
 #include "celllabel.h"
 
-#include "description.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -21,34 +19,20 @@ QAccessibleInterface* CellAccessible(const QString& className, QObject* object) 
 
 } // namespace
 
-CellLabel::CellLabel(std::int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
+CellLabel::CellLabel(QWidget* parent) : QWidget(parent) {
     static const bool accessibleAsText = (QAccessible::installFactory(CellAccessible), true);
     (void)accessibleAsText;
     setAttribute(Qt::WA_OpaquePaintEvent);
-    UpdateAccessibleName();
 }
 
-void CellLabel::SetCaption(std::string_view text) {
-    if (caption_ == text) {
-        return;
-    }
-    caption_ = text;
-    UpdateAccessibleName();
+void CellLabel::SetCaption(std::string_view caption) {
+    caption_ = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     update();
 }
 
-void CellLabel::SetBackColor(Rgb colour) {
-    const QColor next(colour.r, colour.g, colour.b);
-    if (backColor_ == next) {
-        return;
-    }
-    backColor_ = next;
+void CellLabel::SetColour(const QColor& colour) {
+    backColor_ = colour;
     update();
-}
-
-// A screen reader names the cell by its place on the board, counted from 1, and its piece.
-void CellLabel::UpdateAccessibleName() {
-    setAccessibleName(QString::fromStdString(description::CellName(index_, caption_)));
 }
 
 void CellLabel::paintEvent(QPaintEvent*) {

@@ -1,47 +1,33 @@
 // celllabel.h: one cell of the board, a bordered box showing its piece in large digits.
 #pragma once
 
-#include "windowobjects.h"
-
 #include <QColor>
 #include <QString>
 #include <QWidget>
 
+#include <string_view>
+
 namespace pebblix {
 
-class CellLabel final : public QWidget, public CellObject {
+class CellLabel final : public QWidget {
     Q_OBJECT
 
 public:
-    CellLabel(std::int16_t index, QWidget* parent);
+    explicit CellLabel(QWidget* parent);
 
-    std::string Caption() const override { return caption_; }
-    void SetCaption(std::string_view text) override;
-    // Noted at once and carried out by ApplyVisibility once the running handler has returned: a
-    // restart hides every cell and then shows again those in use, which need not change at all.
-    void SetVisible(bool visible) override { shown_ = visible; }
-    void SetBackColor(Rgb colour) override;
+    // What the cell shows; each repaints the cell when it changes.
+    void SetCaption(std::string_view caption);
+    void SetColour(const QColor& colour);
 
-    // Shows or hides the cell as the puzzle last asked.
-    void ApplyVisibility() {
-        if (isHidden() == shown_) {
-            setVisible(shown_);
-        }
-    }
-
-    QString text() const { return QString::fromStdString(caption_); }
+    QString text() const { return caption_; }
     QColor backColor() const { return backColor_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void UpdateAccessibleName();
-
-    std::int16_t index_;
-    std::string caption_;
+    QString caption_;
     QColor backColor_;
-    bool shown_ = true;
 };
 
 } // namespace pebblix

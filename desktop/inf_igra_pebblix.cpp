@@ -1,12 +1,10 @@
-// inf_igra_pebblix.cpp: the game's window, built from its description and bound to the puzzle.
+// inf_igra_pebblix.cpp: the game's window in Qt Widgets, the desktop's front end to the window.
 #include "inf_igra_pebblix.h"
 
 #include "celllabel.h"
 #include "colourbutton.h"
-#include "description.h"
 #include "framebox.h"
 #include "optionbutton.h"
-#include "playbacktimer.h"
 #include "windowfont.h"
 
 #include <QApplication>
@@ -16,11 +14,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
-
-#include <algorithm>
-#include <map>
-#include <utility>
-#include <vector>
+#include <QTimer>
 
 #include "icons/hamburger.xpm"
 
@@ -39,36 +33,34 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QColor Colour(Rgb colour) {
+    return {colour.r, colour.g, colour.b};
+}
+
 void Fill(QWidget* widget, std::optional<Rgb> colour) {
     if (!colour) {
         return;
     }
     // Buttons paint their background in the Button role, everything else in Window.
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), QColor(colour->r, colour->g, colour->b));
+    palette.setColor(widget->backgroundRole(), Colour(*colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-QString ObjectName(const ControlSpec& control) {
-    QString name = Text(control.name);
-    if (control.index >= 0) {
-        name += QLatin1Char('_') + QString::number(control.index);
-    }
-    return name;
 }
 
 } // namespace
 
 Inf_Igra_Pebblix::Inf_Igra_Pebblix(QWidget* parent) : QWidget(parent) {
-    Build();
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, [this] { core_.Tick(); });
+    core_.Build();
 }
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
 
-void Inf_Igra_Pebblix::Build() {
-    setObjectName(Text(kForm.name));
-    setWindowTitle(Text(kForm.address) + Text(kForm.caption));
+void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
+    setObjectName(Text(form.name));
+    setWindowTitle(Text(title));
     // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
     // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
     const QImage picture(hamburger_xpm);
@@ -81,64 +73,40 @@ void Inf_Igra_Pebblix::Build() {
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
-    Fill(this, kForm.backColor);
-    const QFont windowFont = WindowFont(kForm.font);
+    setFixedSize(form.clientWidth / kTwipsPerPixel, form.clientHeight / kTwipsPerPixel);
+    Fill(this, form.backColor);
+    const QFont windowFont = WindowFont(form.font);
     // Qt builds some controls' insides in the application's font before they take the window's
     // (the rules box lays out an empty document in it), so that is the window's font too: a font
     // that is never shown would otherwise be looked up and loaded at start-up.
     QApplication::setFont(windowFont);
     setFont(windowFont);
-
-    std::map<std::string_view, QWidget*> containers{{"", this}};
-    std::vector<std::pair<std::int16_t, QWidget*>> tabStops;
-    for (const ControlSpec& control : kControls) {
-        QWidget* widget = CreateControl(control, containers.at(control.container));
-        if (widget == nullptr) {
-            continue; // kept as data, never shown
-        }
-        if (control.kind == ControlKind::Frame) {
-            containers[control.name] = widget;
-        }
-        widget->setObjectName(ObjectName(control));
-        widget->setGeometry(Pixels(control.rect));
-        Fill(widget, control.backColor);
-        if (control.font != &kForm.font && control.font != &kWindowFont) {
-            widget->setFont(WindowFont(*control.font));
-        }
-        if (!control.visible) {
-            widget->hide();
-        }
-        if (widget->focusPolicy() != Qt::NoFocus && control.tabIndex >= 0) {
-            tabStops.emplace_back(control.tabIndex, widget);
-        }
-    }
-
-    // The keyboard order follows the tab indices; labels and frames take no focus, and of the
-    // two option buttons only the selected one takes a Tab stop.
-    std::sort(tabStops.begin(), tabStops.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-    }
-    if (!tabStops.empty()) {
-        tabStops.front().second->setFocus();
-    }
-
-    BindEvents();
 }
 
-// The widget of one control, or nullptr for a control the window keeps as data: the hidden lists
-// and text boxes, which nothing ever shows, and the timer.
-QWidget* Inf_Igra_Pebblix::CreateControl(const ControlSpec& control, QWidget* parent) {
-    const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
+void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec* container,
+                                   std::string_view spokenName) {
+    QWidget* parent = container ? widgets_.at(Row(*container)) : this;
+    QWidget* widget = CreateWidget(control, parent);
+    widgets_.at(Row(control)) = widget;
+    widget->setObjectName(Text(ControlId(control)));
+    widget->setGeometry(Pixels(control.rect));
+    Fill(widget, control.backColor);
+    if (control.font != &kForm.font && control.font != &kWindowFont) {
+        widget->setFont(WindowFont(*control.font));
+    }
+    if (!spokenName.empty()) {
+        widget->setAccessibleName(Text(spokenName));
+    }
+}
+
+// The widget of one control of each kind, its events bound to the window.
+QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Label: {
-        if (control.name == "Label2") {
-            auto* cell = new CellLabel(control.index, parent);
+        if (IsCell(control)) {
+            auto* cell = new CellLabel(parent);
             cell->SetCaption(control.text);
-            cell->SetBackColor(control.backColor.value_or(Rgb{}));
-            cells_.at(index) = cell;
+            cell->SetColour(Colour(control.backColor.value_or(Rgb{})));
             return cell;
         }
         auto* label = new QLabel(Text(control.text), parent);
@@ -153,70 +121,72 @@ QWidget* Inf_Igra_Pebblix::CreateControl(const ControlSpec& control, QWidget* pa
     case ControlKind::OptionButton: {
         auto* option = new OptionButton(Text(control.text), parent);
         option->setChecked(control.selected);
-        options_.at(index) = option;
+        connect(option, &QRadioButton::toggled, this, [this, &control](bool selected) {
+            if (selected) {
+                core_.Click(control);
+            }
+        });
         return option;
     }
     case ControlKind::CommandButton: {
-        const Rgb face = control.backColor.value_or(Rgb{});
-        auto* button = new ColourButton(Text(control.text), QColor(face.r, face.g, face.b), parent);
-        commands_.at(index) = button;
+        auto* button =
+            new ColourButton(Text(control.text), Colour(control.backColor.value_or(Rgb{})), parent);
+        connect(button, &QPushButton::clicked, this, [this, &control] { core_.Click(control); });
         return button;
     }
     case ControlKind::TextBox:
-        if (!control.visible) {
-            hiddenTexts_.at(index) = control.text;
-            return nullptr;
-        }
-        return CreateTextBox(control, parent);
-    case ControlKind::ListBox:
-        // All of the window's lists are hidden: they hold the history and the solutions.
-        lists_.at(index) = MemoryList(ListRows(control.index));
-        return nullptr;
-    case ControlKind::Timer:
-        timer_ = new PlaybackTimer(control.intervalMs, this);
-        timer_->SetEnabled(control.enabled);
-        return nullptr;
+    default: {
+        auto* edit = new QPlainTextEdit(parent);
+        // Into the document: the box's own setPlainText lays the first paragraph out at once, at
+        // the box's default width, only to lay it out again at its real one.
+        edit->document()->setPlainText(
+            Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        edit->setReadOnly(control.readOnly);
+        // Read-only, yet the caret moves and the text can be selected with the keyboard too.
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        edit->setFocusPolicy(Qt::StrongFocus);
+        edit->setTabChangesFocus(true);
+        edit->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth
+                                                : QPlainTextEdit::NoWrap);
+        edit->setVerticalScrollBarPolicy(control.verticalScroll ? Qt::ScrollBarAlwaysOn
+                                                                : Qt::ScrollBarAlwaysOff);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return edit;
     }
-    return nullptr;
+    }
 }
 
-QWidget* Inf_Igra_Pebblix::CreateTextBox(const ControlSpec& control, QWidget* parent) {
-    auto* edit = new QPlainTextEdit(parent);
-    // Into the document: the box's own setPlainText lays the first paragraph out at once, at the
-    // box's default width, only to lay it out again at its real one.
-    edit->document()->setPlainText(
-        Text(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    edit->setReadOnly(control.readOnly);
-    // Read-only, yet the caret moves and the text can be selected with the keyboard too.
-    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    edit->setFocusPolicy(Qt::StrongFocus);
-    edit->setTabChangesFocus(true);
-    edit->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    edit->setVerticalScrollBarPolicy(control.verticalScroll ? Qt::ScrollBarAlwaysOn
-                                                            : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (control.index == 0) {
-        rules_ = edit;
-        edit->setAccessibleName(Text(kRulesName));
+// Of the two option buttons only the selected one takes a Tab stop (OptionButton sees to that).
+void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(widgets_.at(Row(*stops[i - 1])), widgets_.at(Row(*stops[i])));
     }
-    return edit;
+    if (!stops.empty()) {
+        widgets_.at(Row(*stops.front()))->setFocus();
+    }
 }
 
-// The seven command buttons, a change of variant and the timer's ticks go to the puzzle; no other
-// event of any control does anything.
-void Inf_Igra_Pebblix::BindEvents() {
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(commands_.size()); ++i) {
-        connect(commands_.at(i), &QPushButton::clicked, this,
-                [this, i] { Handle([this, i] { puzzle_.Command1_Click(i); }); });
+void Inf_Igra_Pebblix::ShowCaption(const ControlSpec& cell, std::string_view caption,
+                                   std::string_view spokenName) {
+    auto* label = static_cast<CellLabel*>(widgets_.at(Row(cell)));
+    label->SetCaption(caption);
+    label->setAccessibleName(Text(spokenName));
+}
+
+void Inf_Igra_Pebblix::ShowVisible(const ControlSpec& cell, bool visible) {
+    widgets_.at(Row(cell))->setVisible(visible);
+}
+
+void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
+    static_cast<CellLabel*>(widgets_.at(Row(cell)))->SetColour(Colour(colour));
+}
+
+void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
+    if (intervalMs > 0) {
+        timer_->start(intervalMs);
+    } else {
+        timer_->stop();
     }
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(options_.size()); ++i) {
-        connect(options_.at(i), &QRadioButton::toggled, this, [this, i](bool selected) {
-            if (selected) {
-                Handle([this, i] { puzzle_.Option1_Click(i); });
-            }
-        });
-    }
-    connect(timer_, &QTimer::timeout, this, [this] { Handle([this] { puzzle_.Timer1_Timer(); }); });
 }
 
 void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
@@ -239,28 +209,21 @@ void Inf_Igra_Pebblix::CentreOnScreen() {
     move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
-template <typename Handler> void Inf_Igra_Pebblix::Handle(Handler handler) {
-    handler();
-    for (CellLabel* cell : cells_) {
-        cell->ApplyVisibility();
-    }
+QWidget* Inf_Igra_Pebblix::Widget(std::string_view name, std::int16_t index) const {
+    return widgets_.at(Row(*Find(name, index)));
 }
 
-void Inf_Igra_Pebblix::Form_Load() {
-    Handle([this] { puzzle_.Form_Load(); });
+CellLabel* Inf_Igra_Pebblix::cell(std::int16_t index) const {
+    return static_cast<CellLabel*>(Widget("Label2", index));
 }
-
-CellObject& Inf_Igra_Pebblix::Label2(std::int16_t index) {
-    return *cells_.at(index);
+ColourButton* Inf_Igra_Pebblix::command(std::int16_t index) const {
+    return static_cast<ColourButton*>(Widget("Command1", index));
 }
-ListObject& Inf_Igra_Pebblix::List1(std::int16_t index) {
-    return lists_.at(index);
+OptionButton* Inf_Igra_Pebblix::option(std::int16_t index) const {
+    return static_cast<OptionButton*>(Widget("Option1", index));
 }
-OptionObject& Inf_Igra_Pebblix::Option1(std::int16_t index) {
-    return *options_.at(index);
-}
-TimerObject& Inf_Igra_Pebblix::Timer1() {
-    return *timer_;
+QPlainTextEdit* Inf_Igra_Pebblix::rules() const {
+    return static_cast<QPlainTextEdit*>(Widget("Text1", 0));
 }
 
 } // namespace pebblix

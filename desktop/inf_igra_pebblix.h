@@ -1,30 +1,28 @@
-// inf_igra_pebblix.h: the game's window, built from its description and bound to the puzzle.
+// inf_igra_pebblix.h: the game's window in Qt Widgets, the desktop's front end to the window.
 //
-// The window is the puzzle's board: its cells, lists, option buttons and timer are the objects the
-// puzzle reads and writes. Clicks on the seven command buttons, the choice of a variant and the
-// timer's ticks go to the puzzle; nothing else the player does changes anything.
+// Window (window/window.h) walks the description and calls this class back to make each control,
+// to draw the cells the puzzle changed and to run the timer. The seven command buttons, the option
+// buttons and the timer report to it; nothing else the player does changes anything.
 #pragma once
 
 #include "description.h"
-#include "memorylist.h"
-#include "puzzle.h"
-#include "windowobjects.h"
+#include "frontend.h"
+#include "window.h"
 
 #include <QWidget>
 
 #include <array>
-#include <string>
 
 class QPlainTextEdit;
+class QTimer;
 
 namespace pebblix {
 
 class CellLabel;
 class ColourButton;
 class OptionButton;
-class PlaybackTimer;
 
-class Inf_Igra_Pebblix final : public QWidget, public WindowObjects {
+class Inf_Igra_Pebblix final : public QWidget, private FrontEnd {
     Q_OBJECT
 
 public:
@@ -34,46 +32,42 @@ public:
     ~Inf_Igra_Pebblix() override;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load();
+    void Form_Load() { core_.Load(); }
 
-    CellObject& Label2(std::int16_t index) override;
-    ListObject& List1(std::int16_t index) override;
-    OptionObject& Option1(std::int16_t index) override;
-    TimerObject& Timer1() override;
-
-    // For tests and tools: the puzzle's state and the controls, read-only in spirit.
-    const Puzzle& puzzle() const { return puzzle_; }
-    const MemoryList& list(std::int16_t index) const { return lists_.at(index); }
-    const std::string& hiddenText(std::int16_t index) const { return hiddenTexts_.at(index); }
-    CellLabel* cell(std::int16_t index) const { return cells_.at(index); }
-    ColourButton* command(std::int16_t index) const { return commands_.at(index); }
-    OptionButton* option(std::int16_t index) const { return options_.at(index); }
-    QPlainTextEdit* rules() const { return rules_; }
-    PlaybackTimer* timer() const { return timer_; }
+    // For tests and tools: the window's state and the controls, read-only in spirit.
+    const Window& core() const { return core_; }
+    const Puzzle& puzzle() const { return core_.puzzle(); }
+    const MemoryList& list(std::int16_t index) const { return core_.list(index); }
+    CellLabel* cell(std::int16_t index) const;
+    ColourButton* command(std::int16_t index) const;
+    OptionButton* option(std::int16_t index) const;
+    QPlainTextEdit* rules() const;
+    QTimer* timer() const { return timer_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Build();
-    QWidget* CreateControl(const description::ControlSpec& control, QWidget* parent);
-    QWidget* CreateTextBox(const description::ControlSpec& control, QWidget* parent);
-    void BindEvents();
-    // Runs one of the puzzle's handlers, then shows and hides the cells it asked for.
-    template <typename Handler> void Handle(Handler handler);
+    void MakeForm(const description::FormSpec& form, std::string_view title) override;
+    void MakeControl(const description::ControlSpec& control,
+                     const description::ControlSpec* container,
+                     std::string_view spokenName) override;
+    void SetTabOrder(std::span<const description::ControlSpec* const> stops) override;
+    void ShowCaption(const description::ControlSpec& cell, std::string_view caption,
+                     std::string_view spokenName) override;
+    void ShowVisible(const description::ControlSpec& cell, bool visible) override;
+    void ShowColour(const description::ControlSpec& cell, Rgb colour) override;
+    void SetTimer(int intervalMs) override;
+
+    QWidget* CreateWidget(const description::ControlSpec& control, QWidget* parent);
+    QWidget* Widget(std::string_view name, std::int16_t index) const;
     void CentreOnScreen();
 
-    Puzzle puzzle_{*this};
-    std::array<CellLabel*, 9> cells_{};
-    std::array<ColourButton*, 7> commands_{};
-    std::array<OptionButton*, 2> options_{};
-    // The history and the two stored solutions: the window never shows them, so they are data.
-    std::array<MemoryList, 3> lists_;
-    // The texts of text boxes that are never shown (the quotation), likewise kept as data.
-    std::array<std::string, 2> hiddenTexts_;
-    QPlainTextEdit* rules_ = nullptr;
-    PlaybackTimer* timer_ = nullptr;
+    // Each shown control's widget, by its row of the description.
+    std::array<QWidget*, description::kControls.size()> widgets_{};
+    QTimer* timer_ = nullptr;
     bool placed_ = false;
+    Window core_{*this};
 };
 
 } // namespace pebblix

@@ -1,7 +1,17 @@
-// accessiblenames.cpp: the names a screen reader gives the cells of the board.
+// accessiblenames.cpp: the names of the window's controls: their ids, and what a screen reader
+// calls the cells of the board.
 #include "description.h"
 
 namespace pebblix::description {
+
+std::string ControlId(const ControlSpec& control) {
+    std::string id(control.name);
+    if (control.index >= 0) {
+        id += '_';
+        id += DecimalText(control.index);
+    }
+    return id;
+}
 
 std::string CellName(std::int16_t index, std::string_view caption) {
     std::string_view piece;

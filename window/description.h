@@ -274,6 +274,30 @@ constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1
     return nullptr;
 }
 
+// The row of a control in kControls, by which front ends keep their own objects.
+constexpr std::size_t Row(const ControlSpec& control) {
+    return static_cast<std::size_t>(&control - kControls.data());
+}
+
+// The frame a control sits in; nullptr for a control on the window itself.
+constexpr const ControlSpec* Container(const ControlSpec& control) {
+    return control.container.empty() ? nullptr : Find(control.container);
+}
+
+// The cells of the board, `Label2`(0..8).
+constexpr bool IsCell(const ControlSpec& control) {
+    return control.name == "Label2";
+}
+
+// The rules text `Text1`(0), which a screen reader calls kRulesName.
+constexpr bool IsRules(const ControlSpec& control) {
+    return control.name == "Text1" && control.index == 0;
+}
+
+// A control's name as the window's objects and the page's elements carry it: "Command1_3" for a
+// member of a control array, "Frame1" for a control of its own.
+std::string ControlId(const ControlSpec& control);
+
 // The stored rows of a list: the two solution tables for `List1`(1) and (2); none for the history.
 constexpr std::span<const std::string_view> ListRows(std::int16_t index) {
     switch (index) {

@@ -5,6 +5,7 @@
 // same puzzle code drives the real window and the in-memory stand-in the tests use.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -72,17 +73,43 @@ public:
     virtual TimerObject& Timer1() = 0;
 };
 
-// The small text functions the puzzle uses.
+// The small text functions the puzzle uses, defined here so that the puzzle needs nothing of the
+// window's library but this header.
 
 // Decimal text of a small integer: 0 -> "0", 1 -> "1", no blank and no sign for non-negatives.
-std::string DecimalText(int value);
+inline std::string DecimalText(int value) {
+    return std::to_string(value);
+}
 
 // Numeric value of a text: the value of its leading decimal number (leading blanks and one sign
 // allowed), 0 when there is none, e.g. for an empty text. Saturates instead of overflowing.
-int NumericValue(std::string_view text);
+inline int NumericValue(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX) {
+            value = INT_MAX;
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
 
 // The one-character substring at a 1-based position; empty before the start or beyond the end.
-std::string CharAt(std::string_view text, int position);
+inline std::string CharAt(std::string_view text, int position) {
+    if (position < 1 || static_cast<std::size_t>(position) > text.size()) {
+        return {};
+    }
+    return std::string(1, text[static_cast<std::size_t>(position) - 1]);
+}
 
 // An RGB colour from three components, each clamped to 0..255.
 constexpr Rgb RgbColor(int red, int green, int blue) {

@@ -48,7 +48,7 @@ inline std::vector<std::string> Rows(std::span<const std::string_view> table, st
 // A game as the player finds it: the window created and Form_Load run.
 struct Game {
     MemoryWindow window;
-    Puzzle puzzle{window};
+    Puzzle& puzzle = window.puzzle();
 
     explicit Game(std::string_view script = "") {
         puzzle.Form_Load();
@@ -56,11 +56,7 @@ struct Game {
     }
 
     // The player clicks an option button; the window reports only a changed selection.
-    void Choose(std::int16_t index) {
-        if (window.SelectOption(index)) {
-            puzzle.Option1_Click(index);
-        }
-    }
+    void Choose(std::int16_t index) { window.ClickOption(index); }
 
     // What the player does, a character an action: a digit clicks that command button
     // (0-3 the moves, 4 "Ход назад", 5 "Чисти", 6 "Подскажи"), "T" and "F" pick three and four

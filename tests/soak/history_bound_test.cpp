@@ -53,14 +53,14 @@ long ResidentKiB() {
 
 // The most moves any game can last from the position on the board, found by trying every move
 // the puzzle allows and taking each back again.
-int LongestGameFrom(MemoryWindow& window, Puzzle& puzzle) {
+int LongestGameFrom(MemoryWindow& window) {
     int longest = 0;
     for (std::int16_t move = 0; move < 4; ++move) {
         const std::int16_t rows = window.list(0).ListCount();
-        puzzle.Command1_Click(move);
+        window.ClickCommand(move);
         if (window.list(0).ListCount() > rows) {
-            longest = std::max(longest, 1 + LongestGameFrom(window, puzzle));
-            puzzle.Command1_Click(4);
+            longest = std::max(longest, 1 + LongestGameFrom(window));
+            window.ClickCommand(4);
         }
     }
     return longest;
@@ -68,12 +68,10 @@ int LongestGameFrom(MemoryWindow& window, Puzzle& puzzle) {
 
 int LongestGame() {
     MemoryWindow window;
-    Puzzle puzzle(window);
-    puzzle.Form_Load();
-    const int three = LongestGameFrom(window, puzzle);
-    window.SelectOption(1);
-    puzzle.Option1_Click(1);
-    return std::max(three, LongestGameFrom(window, puzzle));
+    window.Load();
+    const int three = LongestGameFrom(window);
+    window.ClickOption(1);
+    return std::max(three, LongestGameFrom(window));
 }
 
 // A restart, a new variant or "Подскажи" clears the history; from then on it holds one game, one
@@ -88,8 +86,7 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
     constexpr int kWarmUp = 20'000;
     const int longest = LongestGame();
     MemoryWindow window;
-    Puzzle puzzle(window);
-    puzzle.Form_Load();
+    window.Load();
     // Each row of the stored four-per-side solution is one move further than the one before.
     ASSERT_GE(longest, window.list(2).ListCount());
 
@@ -107,16 +104,14 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
         const bool newVariant = event.kind == EventKind::Option && !window.optionValue(event.index);
         switch (event.kind) {
         case EventKind::Command:
-            puzzle.Command1_Click(event.index);
+            window.ClickCommand(event.index);
             break;
         case EventKind::Option:
-            if (window.SelectOption(event.index)) {
-                puzzle.Option1_Click(event.index);
-            }
+            window.ClickOption(event.index);
             break;
         case EventKind::Tick:
             if (playing) {
-                puzzle.Timer1_Timer();
+                window.Tick();
             }
             break;
         case EventKind::CellClick:

@@ -9,7 +9,7 @@
 #include "colourbutton.h"
 #include "description.h"
 #include "inf_igra_pebblix.h"
-#include "playbacktimer.h"
+#include <QTimer>
 
 #include <QApplication>
 #include <QPointer>

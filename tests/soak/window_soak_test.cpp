@@ -10,9 +10,9 @@
 #include "inf_igra_pebblix.h"
 #include "memorywindow.h"
 #include "optionbutton.h"
-#include "playbacktimer.h"
 #include "puzzle.h"
 #include "random_events.h"
+#include <QTimer>
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -65,7 +65,7 @@ struct Coverage {
     int ticksPastTheTable = 0;
     int takeBacks = 0;
 
-    void Note(const Event& event, const MemoryWindow& model, const Puzzle& puzzle) {
+    void Note(const Event& event, const MemoryWindow& model) {
         const bool playing = model.timerEnabled();
         if (event.kind == EventKind::Command && event.index == 5 && playing) {
             ++restartsDuringPlayback;
@@ -74,7 +74,7 @@ struct Coverage {
             ++(event.index == 1 ? switchesToFourDuringPlayback : switchesToThreeDuringPlayback);
         }
         if (event.kind == EventKind::Tick && playing && model.optionValue(0) &&
-            puzzle.HintStep >= model.list(1).ListCount()) {
+            model.puzzle().HintStep >= model.list(1).ListCount()) {
             ++ticksPastTheTable;
         }
         if (event.kind == EventKind::Command && event.index == 4 && model.list(0).ListCount() > 1) {
@@ -97,8 +97,7 @@ TEST_P(WindowSoak, WindowMatchesTheStandInAfterEveryEvent) {
     const QString rules = window.rules()->toPlainText();
 
     MemoryWindow model;
-    Puzzle puzzle(model);
-    puzzle.Form_Load();
+    model.Load();
 
     // Every timeout the window's timer delivers is played on the stand-in too, which ticks only
     // while its own timer is enabled: a tick the window should not have taken shows as a
@@ -109,27 +108,25 @@ TEST_P(WindowSoak, WindowMatchesTheStandInAfterEveryEvent) {
     const auto mirrorTicks = [&] {
         for (; mirrored < timeouts; ++mirrored) {
             if (model.timerEnabled()) {
-                puzzle.Timer1_Timer();
+                model.Tick();
             }
         }
     };
 
-    ASSERT_EQ(Observe(window), Observe(model, puzzle)) << "seed " << seed << ", at start";
+    ASSERT_EQ(Observe(window), Observe(model)) << "seed " << seed << ", at start";
     std::mt19937 random(seed);
     Coverage coverage;
     for (int index = 0; index < kEventsPerRun; ++index) {
         const Event event = NextEvent(random, model.timerEnabled());
-        coverage.Note(event, model, puzzle);
+        coverage.Note(event, model);
         switch (event.kind) {
         case EventKind::Command:
             QTest::mouseClick(window.command(event.index), Qt::LeftButton);
-            puzzle.Command1_Click(event.index);
+            model.ClickCommand(event.index);
             break;
         case EventKind::Option:
             QTest::mouseClick(window.option(event.index), Qt::LeftButton);
-            if (model.SelectOption(event.index)) {
-                puzzle.Option1_Click(event.index);
-            }
+            model.ClickOption(event.index);
             break;
         case EventKind::Tick:
             // The timer's own signal, through the window's real connection, without the wait.
@@ -159,7 +156,7 @@ TEST_P(WindowSoak, WindowMatchesTheStandInAfterEveryEvent) {
             window.repaint();
         }
         const GameState shown = Observe(window);
-        const GameState kept = Observe(model, puzzle);
+        const GameState kept = Observe(model);
         ASSERT_EQ(shown, kept) << "seed " << seed << ", event " << index << " (kind "
                                << static_cast<int>(event.kind) << ", index " << event.index
                                << ")\n  window:   " << shown << "\n  stand-in: " << kept;

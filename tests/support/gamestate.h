@@ -8,8 +8,9 @@
 #include "inf_igra_pebblix.h"
 #include "memorywindow.h"
 #include "optionbutton.h"
-#include "playbacktimer.h"
 #include "puzzle.h"
+
+#include <QTimer>
 
 #include <array>
 #include <ostream>
@@ -64,7 +65,8 @@ inline GameState Observe(const Inf_Igra_Pebblix& window) {
     return state;
 }
 
-inline GameState Observe(const MemoryWindow& model, const Puzzle& puzzle) {
+inline GameState Observe(const Window& model) {
+    const Puzzle& puzzle = model.puzzle();
     GameState state;
     for (std::int16_t i = 0; i < 9; ++i) {
         state.captions.at(i) = model.cell(i).caption;

@@ -16,9 +16,9 @@ namespace {
 class MirrorTest : public WindowTest {
 protected:
     void SetUp() override {
-        puzzle.Form_Load();
+        memory.Load();
         Show();
-        QObject::connect(window.timer(), &QTimer::timeout, [this] { puzzle.Timer1_Timer(); });
+        QObject::connect(window.timer(), &QTimer::timeout, [this] { memory.Tick(); });
     }
 
     // One event a word: "c<i>" clicks Command1(i), "o<i>" clicks Option1(i), "t" is a tick of
@@ -30,23 +30,20 @@ protected:
             const auto index = static_cast<std::int16_t>(number);
             if (word[0] == 'c') {
                 Click(window.command(index));
-                puzzle.Command1_Click(index);
+                memory.ClickCommand(index);
             } else if (word[0] == 'o') {
                 Click(window.option(index));
-                if (memory.SelectOption(index)) {
-                    puzzle.Option1_Click(index);
-                }
+                memory.ClickOption(index);
             }
             for (int tick = 0; word[0] == 't' && tick < number; ++tick) {
                 Tick();
-                ASSERT_EQ(Observe(window), Observe(memory, puzzle)) << "after tick " << tick + 1;
+                ASSERT_EQ(Observe(window), Observe(memory)) << "after tick " << tick + 1;
             }
-            ASSERT_EQ(Observe(window), Observe(memory, puzzle)) << "after " << word;
+            ASSERT_EQ(Observe(window), Observe(memory)) << "after " << word;
         }
     }
 
     MemoryWindow memory;
-    Puzzle puzzle{memory};
 };
 
 struct Script {

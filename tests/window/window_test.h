@@ -9,8 +9,8 @@
 #include "inf_igra_pebblix.h"
 #include "memorywindow.h"
 #include "optionbutton.h"
-#include "playbacktimer.h"
 #include "puzzle.h"
+#include <QTimer>
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -125,7 +125,7 @@ protected:
     std::string Board() const {
         std::string position;
         for (std::int16_t i = 0; i <= window.puzzle().LastCell; ++i) {
-            position += window.cell(i)->Caption();
+            position += window.cell(i)->text().toStdString();
         }
         return position;
     }

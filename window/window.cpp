@@ -1,0 +1,135 @@
+// window.cpp: the game's window as every front end has it, bound to the puzzle.
+#include "window.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pebblix {
+
+using namespace description;
+
+namespace {
+
+// The kinds of control that take the keyboard focus; labels and frames take none.
+bool TakesFocus(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+           kind == ControlKind::OptionButton;
+}
+
+} // namespace
+
+std::string Window::Title() {
+    return std::string(kForm.address) + std::string(kForm.caption);
+}
+
+void Window::Build() {
+    frontEnd_.MakeForm(kForm, Title());
+    std::vector<const ControlSpec*> stops;
+    for (const ControlSpec& control : kControls) {
+        const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
+        switch (control.kind) {
+        case ControlKind::ListBox:
+            // All of the window's lists are hidden: they hold the history and the solutions.
+            lists_.at(index) = MemoryList(ListRows(control.index));
+            continue;
+        case ControlKind::Timer:
+            timer_.intervalMs = control.intervalMs;
+            timer_.enabled = control.enabled;
+            continue;
+        case ControlKind::OptionButton:
+            options_.at(index).value = control.selected;
+            break;
+        default:
+            break;
+        }
+        if (!control.visible) {
+            // The quotation: kept in the description, never shown.
+            if (control.kind == ControlKind::TextBox) {
+                hiddenTexts_.at(index) = control.text;
+            }
+            continue;
+        }
+        std::string spokenName;
+        if (IsCell(control)) {
+            Cell& cell = cells_.at(index);
+            cell.caption = control.text;
+            cell.visible = control.visible;
+            cell.backColor = control.backColor.value_or(Rgb{});
+            shown_.at(index) = cell;
+            cellRows_.at(index) = &control;
+            spokenName = CellName(control.index, control.text);
+        } else if (IsRules(control)) {
+            spokenName = kRulesName;
+        }
+        frontEnd_.MakeControl(control, Container(control), spokenName);
+        if (TakesFocus(control.kind) && control.tabIndex >= 0) {
+            stops.push_back(&control);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const ControlSpec* a, const ControlSpec* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    frontEnd_.SetTabOrder(stops);
+}
+
+void Window::Load() {
+    Handle([this] { puzzle_.Form_Load(); });
+}
+
+void Window::Click(const ControlSpec& control) {
+    if (control.kind == ControlKind::CommandButton) {
+        ClickCommand(control.index);
+    } else if (control.kind == ControlKind::OptionButton) {
+        ClickOption(control.index);
+    }
+}
+
+void Window::ClickCommand(std::int16_t index) {
+    Handle([this, index] { puzzle_.Command1_Click(index); });
+}
+
+// The option buttons form one group: the clicked one becomes the selected one, and the puzzle
+// hears of the choice only when that changes the selection.
+void Window::ClickOption(std::int16_t index) {
+    if (options_.at(index).value) {
+        return;
+    }
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        options_[i].value = static_cast<std::int16_t>(i) == index;
+    }
+    Handle([this, index] { puzzle_.Option1_Click(index); });
+}
+
+void Window::Tick() {
+    Handle([this] { puzzle_.Timer1_Timer(); });
+}
+
+template <typename Handler> void Window::Handle(Handler handler) {
+    handler();
+    ShowChangedCells();
+}
+
+// A restart hides every cell and then shows again those in use: what the player sees of a cell
+// changes only if its last state differs from what is shown, so most cells are not touched.
+void Window::ShowChangedCells() {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const Cell& cell = cells_[i];
+        Cell& shown = shown_[i];
+        const ControlSpec& row = *cellRows_[i];
+        if (cell.caption != shown.caption) {
+            shown.caption = cell.caption;
+            frontEnd_.ShowCaption(row, cell.caption,
+                                  CellName(static_cast<std::int16_t>(i), cell.caption));
+        }
+        if (cell.visible != shown.visible) {
+            shown.visible = cell.visible;
+            frontEnd_.ShowVisible(row, cell.visible);
+        }
+        if (cell.backColor != shown.backColor) {
+            shown.backColor = cell.backColor;
+            frontEnd_.ShowColour(row, cell.backColor);
+        }
+    }
+}
+
+} // namespace pebblix
