@@ -1,8 +1,8 @@
 // main.cpp: starts the web edition of Pebblix: builds the page's window, lays out the first game.
 //
 // The page, build/web/pebblix.html, is one self-contained file: the markup and style of
-// page.html.in, this program as WebAssembly with its JavaScript, the icon and the font, put
-// together by assemble.py. How the page meets its tests:
+// page.html.in, this program as WebAssembly with its JavaScript (page.js), the icon and the font,
+// put together by assemble.py. How the page meets its tests:
 //   - The client area is `#Inf_Igra_Pebblix`; each visible control is one element with the id
 //     `<Name>_<index>` (a member of a control array) or `<Name>`: `Label1_0`, the cells `Label2_0`
 //     to `Label2_8`, `Frame1`, `Frame2` (fieldsets with their legends), the radio inputs
@@ -16,29 +16,23 @@
 //     the browser's own controls and then comes back to the rules text, rather than being kept
 //     inside the page.
 //   - Nothing is added to `window`: the Emscripten runtime runs inside a function of its own.
+#include "page.h"
 #include "pagewindow.h"
 
 #include <emscripten.h>
-
-#include <cstdint>
 
 namespace {
 pebblix::PageWindow* page = nullptr;
 } // namespace
 
-// The page's events, called from the elements' listeners and the timer (dom.cpp).
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void pebblix_command(int index) {
-    page->Command1_Click(static_cast<std::int16_t>(index));
+EMSCRIPTEN_KEEPALIVE void page_click(int row) {
+    page->Click(row);
 }
 
-EMSCRIPTEN_KEEPALIVE void pebblix_option(int index) {
-    page->Option1_Click(static_cast<std::int16_t>(index));
-}
-
-EMSCRIPTEN_KEEPALIVE void pebblix_tick() {
-    page->Timer1_Timer();
+EMSCRIPTEN_KEEPALIVE void page_tick() {
+    page->Tick();
 }
 
 } // extern "C"
@@ -47,6 +41,6 @@ int main() {
     // Lives as long as the page: the runtime stays up after main returns, to serve the events.
     static pebblix::PageWindow window;
     page = &window;
-    window.Form_Load();
+    window.Load();
     return 0;
 }

@@ -1,11 +1,9 @@
-// pagewindow.cpp: the game's window as a web page, built from its description and bound to the
-// puzzle.
+// pagewindow.cpp: the game's window as a web page, the page's front end to the window.
 #include "pagewindow.h"
 
-#include "description.h"
-#include "dom.h"
+#include "page.h"
 
-#include <climits>
+#include <string>
 
 namespace pebblix {
 
@@ -13,141 +11,168 @@ namespace {
 
 using namespace description;
 
-std::string ElementId(const ControlSpec& control) {
-    std::string id(control.name);
-    if (control.index >= 0) {
-        id += '_';
-        id += DecimalText(control.index);
+// A JSON object built one field at a time: how a control's settings cross to page.js.
+class Record {
+public:
+    Record& Text(std::string_view key, std::string_view value) {
+        Key(key);
+        text_ += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\') {
+                text_ += '\\';
+                text_ += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                text_ += "\\u00";
+                text_ += "0123456789abcdef"[c >> 4];
+                text_ += "0123456789abcdef"[c & 15];
+            } else {
+                text_ += c;
+            }
+        }
+        text_ += '"';
+        return *this;
     }
-    return id;
+    Record& Number(std::string_view key, int value) {
+        Key(key);
+        text_ += DecimalText(value);
+        return *this;
+    }
+    Record& Flag(std::string_view key, bool value) {
+        Key(key);
+        text_ += value ? "true" : "false";
+        return *this;
+    }
+    // A field whose value is JSON already: a nested record, a list, or null.
+    Record& Raw(std::string_view key, std::string_view json) {
+        Key(key);
+        text_ += json;
+        return *this;
+    }
+    // The finished object; valid while the record lives.
+    const char* c_str() {
+        text_ += '}';
+        return text_.c_str();
+    }
+
+private:
+    void Key(std::string_view key) {
+        text_ += text_.size() > 1 ? ",\"" : "\"";
+        text_ += key;
+        text_ += "\":";
+    }
+    std::string text_ = "{";
+};
+
+int Colour(Rgb colour) {
+    return colour.r << 16 | colour.g << 8 | colour.b;
+}
+
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+std::string Font(const FontSpec& font) {
+    return Record()
+        .Text("face", font.face)
+        .Number("points", font.points)
+        .Number("weight", font.weight)
+        .Flag("italic", font.italic)
+        .Flag("underline", font.underline)
+        .Flag("strikethrough", font.strikethrough)
+        .c_str();
+}
+
+// The page's kind of element for a control. The cells are labels to the description but boxes
+// with a spoken name to the page.
+std::string_view Kind(const ControlSpec& control) {
+    switch (control.kind) {
+    case ControlKind::Label:
+        return IsCell(control) ? "cell" : "label";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::CommandButton:
+        return "button";
+    default:
+        return "text";
+    }
+}
+
+// The row by which page.js knows a control's element.
+int PageRow(const ControlSpec& control) {
+    return static_cast<int>(Row(control));
 }
 
 } // namespace
 
-PageWindow::PageWindow() {
-    dom::SetUpWindow(kForm);
-    int firstTab = INT_MAX;
-    for (const ControlSpec& control : kControls) {
-        const std::string id = ElementId(control);
-        if (control.kind == ControlKind::ListBox) {
-            // All of the window's lists are hidden: they hold the history and the solutions.
-            lists_.at(control.index) = MemoryList(ListRows(control.index));
-            continue;
-        }
-        if (control.kind == ControlKind::Timer) {
-            timer_.SetInterval(control.intervalMs);
-            timer_.SetEnabled(control.enabled);
-            continue;
-        }
-        if (!control.visible) {
-            continue; // the quotation: kept in the description, never shown
-        }
-        dom::Element element = dom::Element::Label;
-        std::string spoken;
-        switch (control.kind) {
-        case ControlKind::Label:
-            if (control.name == "Label2") {
-                element = dom::Element::Cell;
-                spoken = CellName(control.index, control.text);
-                cells_.at(control.index)
-                    .Start(control.index, control.text, control.visible,
-                           control.backColor.value_or(Rgb{}));
-            }
-            break;
-        case ControlKind::Frame:
-            element = dom::Element::Frame;
-            break;
-        case ControlKind::OptionButton:
-            element = dom::Element::Option;
-            break;
-        case ControlKind::CommandButton:
-            element = dom::Element::Button;
-            break;
-        case ControlKind::TextBox:
-            element = dom::Element::Text;
-            if (control.index == 0) {
-                spoken = kRulesName;
-            }
-            break;
-        default:
-            continue;
-        }
-        dom::Create(element, control, id, spoken);
-        const bool focusable = element == dom::Element::Option || element == dom::Element::Button ||
-                               element == dom::Element::Text;
-        if (focusable && control.tabIndex >= 0 && control.tabIndex < firstTab) {
-            firstTab = control.tabIndex;
-            firstStop_ = id;
-        }
+void PageWindow::Load() {
+    core_.Load();
+    page_show(firstStop_);
+}
+
+void PageWindow::MakeForm(const FormSpec& form, std::string_view title) {
+    Record record;
+    record.Text("id", form.name)
+        .Text("title", title)
+        .Number("width", Pixels(form.clientWidth))
+        .Number("height", Pixels(form.clientHeight))
+        .Number("colour", Colour(form.backColor))
+        .Raw("font", Font(form.font));
+    page_make_form(record.c_str());
+}
+
+void PageWindow::MakeControl(const ControlSpec& control, const ControlSpec* container,
+                             std::string_view spokenName) {
+    const TwipRect& r = control.rect;
+    const std::string box = '[' + DecimalText(Pixels(r.left)) + ',' + DecimalText(Pixels(r.top)) +
+                            ',' + DecimalText(Pixels(r.width)) + ',' +
+                            DecimalText(Pixels(r.height)) + ']';
+    Record record;
+    record.Text("id", ControlId(control))
+        .Text("kind", Kind(control))
+        .Number("container", container ? PageRow(*container) : -1)
+        .Raw("box", box)
+        .Raw("colour",
+             control.backColor ? DecimalText(Colour(*control.backColor)) : std::string("null"))
+        .Text("text", control.text)
+        .Raw("font", Font(*control.font))
+        .Flag("centred", control.centred)
+        .Flag("bordered", control.singleBorder)
+        .Flag("selected", control.selected)
+        .Flag("multiLine", control.multiLine)
+        .Flag("scroll", control.verticalScroll)
+        .Flag("readOnly", control.readOnly)
+        .Text("name", spokenName);
+    page_make(PageRow(control), record.c_str());
+}
+
+// The browser's tabindex 0 means "in document order", so the table's order starts at 1. The
+// browser gives the option group a single stop itself, at its selected button.
+void PageWindow::SetTabOrder(std::span<const ControlSpec* const> stops) {
+    for (const ControlSpec* stop : stops) {
+        page_set_tab_index(PageRow(*stop), stop->tabIndex + 1);
+    }
+    if (!stops.empty()) {
+        firstStop_ = PageRow(*stops.front());
     }
 }
 
-void PageWindow::Form_Load() {
-    Handle([this] { puzzle_.Form_Load(); });
-    dom::Show(firstStop_);
+void PageWindow::ShowCaption(const ControlSpec& cell, std::string_view caption,
+                             std::string_view spokenName) {
+    page_show_caption(PageRow(cell), std::string(caption).c_str(), std::string(spokenName).c_str());
 }
 
-void PageWindow::Command1_Click(std::int16_t index) {
-    Handle([this, index] { puzzle_.Command1_Click(index); });
+void PageWindow::ShowVisible(const ControlSpec& cell, bool visible) {
+    page_show_visible(PageRow(cell), visible ? 1 : 0);
 }
 
-void PageWindow::Option1_Click(std::int16_t index) {
-    Handle([this, index] { puzzle_.Option1_Click(index); });
+void PageWindow::ShowColour(const ControlSpec& cell, Rgb colour) {
+    page_show_colour(PageRow(cell), Colour(colour));
 }
 
-void PageWindow::Timer1_Timer() {
-    Handle([this] { puzzle_.Timer1_Timer(); });
-}
-
-template <typename Handler> void PageWindow::Handle(Handler handler) {
-    handler();
-    for (Cell& cell : cells_) {
-        cell.Update();
-    }
-}
-
-CellObject& PageWindow::Label2(std::int16_t index) {
-    return cells_.at(index);
-}
-ListObject& PageWindow::List1(std::int16_t index) {
-    return lists_.at(index);
-}
-OptionObject& PageWindow::Option1(std::int16_t index) {
-    return options_.at(index);
-}
-TimerObject& PageWindow::Timer1() {
-    return timer_;
-}
-
-void PageWindow::Cell::Start(std::int16_t index, std::string_view caption, bool visible,
-                             Rgb colour) {
-    index_ = index;
-    caption_ = shownCaption_ = caption;
-    visible_ = shownVisible_ = visible;
-    colour_ = shownColour_ = colour;
-}
-
-void PageWindow::Cell::Update() {
-    if (caption_ != shownCaption_) {
-        shownCaption_ = caption_;
-        dom::SetCell(index_, caption_, CellName(index_, caption_));
-    }
-    if (visible_ != shownVisible_) {
-        shownVisible_ = visible_;
-        dom::SetCellVisible(index_, visible_);
-    }
-    if (colour_ != shownColour_) {
-        shownColour_ = colour_;
-        dom::SetCellColour(index_, colour_);
-    }
-}
-
-bool PageWindow::Option::Value() const {
-    return dom::OptionSelected(index_);
-}
-
-void PageWindow::Timer::SetEnabled(bool enabled) {
-    dom::SetTimer(enabled ? intervalMs_ : 0);
+void PageWindow::SetTimer(int intervalMs) {
+    page_set_timer(intervalMs);
 }
 
 } // namespace pebblix
