@@ -1,9 +1,5 @@
 // accessibility_test.cpp: what a screen reader finds in the window, and the keyboard focus mark.
-#include "celllabel.h"
-#include "colourbutton.h"
-#include "description.h"
-#include "inf_igra_pebblix.h"
-#include "optionbutton.h"
+#include "window_test.h"
 
 #include <QAccessible>
 #include <QImage>
@@ -18,15 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace pebblix::testing {
 namespace {
-
-using namespace pebblix;
-using description::ControlKind;
-using description::ControlSpec;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAccessibleInterface* Accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
@@ -46,16 +35,9 @@ void Collect(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& all
     }
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public WindowTest {
 protected:
-    void SetUp() override {
-        window_.Form_Load();
-        window_.show();
-        window_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-    }
-
-    Inf_Igra_Pebblix window_;
+    void SetUp() override { Open(); }
 };
 
 TEST_F(Accessibility, ButtonsAndOptionsAreNamedByTheirCaptions) {
@@ -64,10 +46,10 @@ TEST_F(Accessibility, ButtonsAndOptionsAreNamedByTheirCaptions) {
         QWidget* widget = nullptr;
         QAccessible::Role role = QAccessible::NoRole;
         if (control.kind == ControlKind::CommandButton) {
-            widget = window_.command(control.index);
+            widget = window.command(control.index);
             role = QAccessible::Button;
         } else if (control.kind == ControlKind::OptionButton) {
-            widget = window_.option(control.index);
+            widget = window.option(control.index);
             role = QAccessible::RadioButton;
         } else {
             continue;
@@ -93,7 +75,7 @@ TEST_F(Accessibility, CellsNameTheirPlaceAndPiece) {
         QStringLiteral("Поле 5: двойка"),  QStringLiteral("Поле 6: двойка"),
         QStringLiteral("Поле 7: двойка")};
     for (std::int16_t i = 0; i < 9; ++i) {
-        QAccessibleInterface* cell = Accessible(window_.cell(i));
+        QAccessibleInterface* cell = Accessible(window.cell(i));
         if (i < 7) {
             EXPECT_EQ(cell->text(QAccessible::Name), start.at(i));
             EXPECT_FALSE(cell->state().invisible) << "cell " << i + 1;
@@ -102,16 +84,16 @@ TEST_F(Accessibility, CellsNameTheirPlaceAndPiece) {
         }
     }
 
-    window_.command(0)->click(); // "1 надясно": the third cell's piece steps into the fourth
-    EXPECT_EQ(Name(window_.cell(2)), QStringLiteral("Поле 3: празно"));
-    EXPECT_EQ(Name(window_.cell(3)), QStringLiteral("Поле 4: единица"));
-    window_.command(4)->click(); // "Ход назад" takes it back
-    EXPECT_EQ(Name(window_.cell(2)), start.at(2));
-    EXPECT_EQ(Name(window_.cell(3)), start.at(3));
+    window.command(0)->click(); // "1 надясно": the third cell's piece steps into the fourth
+    EXPECT_EQ(Name(window.cell(2)), QStringLiteral("Поле 3: празно"));
+    EXPECT_EQ(Name(window.cell(3)), QStringLiteral("Поле 4: единица"));
+    window.command(4)->click(); // "Ход назад" takes it back
+    EXPECT_EQ(Name(window.cell(2)), start.at(2));
+    EXPECT_EQ(Name(window.cell(3)), start.at(3));
 }
 
 TEST_F(Accessibility, RulesReadAsAReadOnlyDocument) {
-    QAccessibleInterface* rules = Accessible(window_.rules());
+    QAccessibleInterface* rules = Accessible(window.rules());
     EXPECT_TRUE(rules->state().readOnly);
     EXPECT_FALSE(rules->state().editable);
     EXPECT_TRUE(rules->state().multiLine);
@@ -126,7 +108,7 @@ TEST_F(Accessibility, RulesReadAsAReadOnlyDocument) {
 // list and none of their texts reach a screen reader.
 TEST_F(Accessibility, HiddenDataIsNotExposed) {
     std::vector<QAccessibleInterface*> all;
-    Collect(Accessible(&window_), all);
+    Collect(Accessible(&window), all);
     ASSERT_GT(all.size(), 20u);
 
     std::vector<QString> hidden;
@@ -169,9 +151,9 @@ double Contrast(QColor a, QColor b) {
 // over at least half the length of the button's outline: the black outline and the dotted ring.
 TEST_F(Accessibility, FocusIsPlainOnEveryColouredButton) {
     for (std::int16_t i = 0; i < 7; ++i) {
-        ColourButton* button = window_.command(i);
+        ColourButton* button = window.command(i);
         SCOPED_TRACE(button->text().toStdString());
-        window_.rules()->setFocus(Qt::TabFocusReason);
+        window.rules()->setFocus(Qt::TabFocusReason);
         ASSERT_FALSE(button->hasFocus());
         const QImage before = button->grab().toImage();
         button->setFocus(Qt::TabFocusReason);
@@ -192,3 +174,4 @@ TEST_F(Accessibility, FocusIsPlainOnEveryColouredButton) {
 }
 
 } // namespace
+} // namespace pebblix::testing

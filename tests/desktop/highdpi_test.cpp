@@ -3,8 +3,7 @@
 // Qt reads the scale only when the application starts, so CTest runs these once for each scale
 // (1, 1.25, 1.5 and 2). The window is grabbed as the screen shows it, in device pixels, and every
 // coloured control is looked for where the description places it, scaled.
-#include "description.h"
-#include "inf_igra_pebblix.h"
+#include "window_test.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -16,9 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace pebblix::testing {
 namespace {
-
-using namespace pebblix::description;
 
 double ScaleFactor() {
     return qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
@@ -40,23 +38,19 @@ QPoint DevicePixel(QPoint p, double scale) {
             static_cast<int>(std::floor((p.y() + 0.5) * scale))};
 }
 
-class HighDpi : public ::testing::Test {
+class HighDpi : public WindowTest {
 protected:
-    void SetUp() override {
-        window_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-    }
+    void SetUp() override { Show(false); }
 
     const double scale_ = ScaleFactor();
-    pebblix::Inf_Igra_Pebblix window_;
 };
 
 TEST_F(HighDpi, ClientAreaKeepsItsLogicalSizeAndScalesOnScreen) {
-    ASSERT_DOUBLE_EQ(window_.devicePixelRatio(), scale_) << "QT_SCALE_FACTOR was not applied";
+    ASSERT_DOUBLE_EQ(window.devicePixelRatio(), scale_) << "QT_SCALE_FACTOR was not applied";
     const QSize logical(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
-    EXPECT_EQ(window_.size(), logical);
+    EXPECT_EQ(window.size(), logical);
 
-    const QSize device = window_.grab().size();
+    const QSize device = window.grab().size();
     EXPECT_NEAR(device.width(), logical.width() * scale_, 1.0);
     EXPECT_NEAR(device.height(), logical.height() * scale_, 1.0);
 }
@@ -65,7 +59,7 @@ TEST_F(HighDpi, ClientAreaKeepsItsLogicalSizeAndScalesOnScreen) {
 // heading, the option buttons and the command buttons stay where they were, as large as they
 // were, only finer.
 TEST_F(HighDpi, ColouredControlsFillTheirScaledPlaces) {
-    const QImage screen = window_.grab().toImage();
+    const QImage screen = window.grab().toImage();
     constexpr int kInset = 3; // past borders and bevels, short of any caption
     int checked = 0;
     for (const ControlSpec& control : kControls) {
@@ -97,3 +91,4 @@ TEST_F(HighDpi, ColouredControlsFillTheirScaledPlaces) {
 }
 
 } // namespace
+} // namespace pebblix::testing

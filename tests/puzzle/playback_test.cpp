@@ -32,7 +32,7 @@ TEST_P(Playback, WritesTheSelectedTableFromHintStepUntilItsEnd) {
     EXPECT_EQ(game.Board(), board); // untouched until the first tick
     for (int tick = 0; tick < c.ticks; ++tick) {
         ASSERT_TRUE(game.window.timerEnabled());
-        game.puzzle.Timer1_Timer();
+        game.Play(".");
     }
     game.Play(c.interrupt);
     ASSERT_TRUE(game.window.timerEnabled());

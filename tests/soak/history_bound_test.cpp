@@ -1,55 +1,17 @@
 // history_bound_test.cpp: a million random events leave the history and the heap bounded.
+#include "events.h"
+#include "memory.h"
 #include "memorywindow.h"
-#include "puzzle.h"
-#include "random_events.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
-#include <fstream>
-#include <string>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define PEBBLIX_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PEBBLIX_ASAN 1
-#endif
-#endif
-
-#ifdef PEBBLIX_ASAN
-// From the sanitizers' public interface; not every compiler ships its header.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
+#include <random>
 
 namespace pebblix::soak {
 namespace {
 
-// Bytes of heap in use by the process.
-std::size_t LiveHeapBytes() {
-#ifdef PEBBLIX_ASAN
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
-
-// Resident memory in KiB, from the kernel's view of this process.
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    long value = -1;
-    while (status >> field) {
-        if (field == "VmRSS:") {
-            status >> value;
-            break;
-        }
-    }
-    return value;
-}
+using namespace pebblix::testing;
 
 // The most moves any game can last from the position on the board, found by trying every move
 // the puzzle allows and taking each back again.
@@ -102,22 +64,7 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
         const Event event = NextEvent(random, playing);
         const int rowsBefore = window.list(0).ListCount();
         const bool newVariant = event.kind == EventKind::Option && !window.optionValue(event.index);
-        switch (event.kind) {
-        case EventKind::Command:
-            window.ClickCommand(event.index);
-            break;
-        case EventKind::Option:
-            window.ClickOption(event.index);
-            break;
-        case EventKind::Tick:
-            if (playing) {
-                window.Tick();
-            }
-            break;
-        case EventKind::CellClick:
-        case EventKind::RulesKey:
-            break; // nothing on the stand-in
-        }
+        Apply(window, event);
         const int rows = window.list(0).ListCount();
         if (newVariant || (event.kind == EventKind::Command && event.index >= 5)) {
             rowsFromTicks = 0;
@@ -135,7 +82,7 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
         tightChecks += movedDuringPlayback ? 0 : 1;
         if (index + 1 == kWarmUp) {
             heapAfterWarmUp = LiveHeapBytes();
-            residentAfterWarmUp = ResidentKiB();
+            residentAfterWarmUp = StatusKiB("VmRSS:");
         }
     }
     // Most of the run stays under the tight bound; the rest must have exercised the other one.
@@ -145,7 +92,7 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
     // the list's own array, up to the most rows seen.
     EXPECT_LE(LiveHeapBytes(), heapAfterWarmUp + 16 * 1024);
 #ifndef PEBBLIX_ASAN // AddressSanitizer holds freed blocks back, so there the heap count serves
-    EXPECT_LE(ResidentKiB(), residentAfterWarmUp + 1024);
+    EXPECT_LE(StatusKiB("VmRSS:"), residentAfterWarmUp + 1024);
 #endif
     RecordProperty("most_history_rows", mostRows);
 }

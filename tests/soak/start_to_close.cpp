@@ -5,11 +5,8 @@
 // closes the window and leaves the event loop. Exits non-zero if the playback did not end on the
 // swapped position or a widget outlives the window; built with AddressSanitizer, LeakSanitizer
 // then checks that nothing else the program allocated is left behind.
-#include "celllabel.h"
-#include "colourbutton.h"
 #include "description.h"
-#include "inf_igra_pebblix.h"
-#include <QTimer>
+#include "qtwindow.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -26,16 +23,14 @@ int main(int argc, char** argv) {
     window->Form_Load();
     window->show();
 
-    QString board;
+    std::string board;
     int rows = 0;
     // Connected after the window's own handler, so it sees each tick's outcome.
     QObject::connect(window->timer(), &QTimer::timeout, window, [window, &board, &rows] {
         if (window->timer()->isActive()) {
             return;
         }
-        for (std::int16_t i = 0; i <= window->puzzle().LastCell; ++i) {
-            board += window->cell(i)->text();
-        }
+        board = pebblix::testing::Observe(*window).Board();
         rows = window->list(0).ListCount();
         window->close();
     });
@@ -58,11 +53,8 @@ int main(int argc, char** argv) {
                      widgets.front()->metaObject()->className());
         return 1;
     }
-    const auto& last = kSolutionThree.back();
-    if (board != QString::fromUtf8(last.data(), static_cast<qsizetype>(last.size())) ||
-        rows != static_cast<int>(kSolutionThree.size())) {
-        std::fprintf(stderr, "playback ended on %s with %d history rows\n", qPrintable(board),
-                     rows);
+    if (board != kSolutionThree.back() || rows != static_cast<int>(kSolutionThree.size())) {
+        std::fprintf(stderr, "playback ended on %s with %d history rows\n", board.c_str(), rows);
         return 1;
     }
     return 0;

@@ -5,9 +5,8 @@
 // coordinate, colour or text is written down a second time in the tests. The functions are
 // exported by name at link time (see CMakeLists.txt), so no Emscripten header is needed here.
 #include "description.h"
+#include "events.h"
 #include "memorywindow.h"
-#include "puzzle.h"
-#include "random_events.h"
 
 #include <cstdio>
 #include <memory>
@@ -18,13 +17,10 @@
 namespace {
 
 using namespace pebblix;
+using testing::Apply;
+using testing::EventKind;
 
-struct Game {
-    MemoryWindow window;
-    Puzzle puzzle{window};
-};
-
-std::unique_ptr<Game> game;
+std::unique_ptr<MemoryWindow> window;
 std::mt19937 events; // the soak's stream of events, as the desktop soak draws it
 std::string reply;   // the last JSON text handed out; valid until the next call
 
@@ -80,26 +76,22 @@ extern "C" {
 
 // A fresh window, loaded as at start-up.
 void standin_reset() {
-    game = std::make_unique<Game>();
-    game->puzzle.Form_Load();
+    window = std::make_unique<MemoryWindow>();
+    window->Load();
 }
 
 void standin_command(int index) {
-    game->puzzle.Command1_Click(static_cast<std::int16_t>(index));
+    Apply(*window, {EventKind::Command, static_cast<std::int16_t>(index)});
 }
 
 // A click on an option button: the game hears of it only when the selection changes.
 void standin_option(int index) {
-    if (game->window.SelectOption(static_cast<std::int16_t>(index))) {
-        game->puzzle.Option1_Click(static_cast<std::int16_t>(index));
-    }
+    Apply(*window, {EventKind::Option, static_cast<std::int16_t>(index)});
 }
 
 // One interval of the timer: a tick only while it is enabled.
 void standin_tick() {
-    if (game->window.timerEnabled()) {
-        game->puzzle.Timer1_Timer();
-    }
+    Apply(*window, {EventKind::Tick});
 }
 
 // Starts the soak's stream of random events afresh.
@@ -107,10 +99,10 @@ void standin_seed(unsigned seed) {
     events.seed(seed);
 }
 
-// The stream's next event, as kind * 100 + index: kinds numbered as soak::EventKind (0 a command
-// button, 1 an option button, 2 a tick, 3 a click on a cell, 4 a key in the rules text).
+// The stream's next event, as kind * 100 + index: kinds numbered as testing::EventKind (0 a
+// command button, 1 an option button, 2 a tick, 3 a click on a cell, 4 a key in the rules text).
 int standin_next_event() {
-    const soak::Event event = soak::NextEvent(events, game->window.timerEnabled());
+    const testing::Event event = testing::NextEvent(events, window->timerEnabled());
     return static_cast<int>(event.kind) * 100 + event.index;
 }
 
@@ -119,7 +111,7 @@ int standin_next_event() {
 const char* standin_state() {
     reply = "{\"cells\":[";
     for (std::int16_t i = 0; i < 9; ++i) {
-        const MemoryWindow::Cell& cell = game->window.cell(i);
+        const MemoryWindow::Cell& cell = window->cell(i);
         reply += i ? ",{\"text\":" : "{\"text\":";
         Quote(reply, cell.caption);
         reply += ",\"visible\":";
@@ -129,18 +121,18 @@ const char* standin_state() {
         reply += '}';
     }
     reply += "],\"options\":[";
-    Bool(reply, game->window.optionValue(0));
+    Bool(reply, window->optionValue(0));
     reply += ',';
-    Bool(reply, game->window.optionValue(1));
+    Bool(reply, window->optionValue(1));
     reply += "],\"timer\":";
-    Bool(reply, game->window.timerEnabled());
+    Bool(reply, window->timerEnabled());
     reply += ",\"history\":[";
-    const auto& rows = game->window.list(0).Rows();
+    const auto& rows = window->list(0).Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         reply += i ? "," : "";
         Quote(reply, rows[i]);
     }
-    reply += "],\"hintStep\":" + std::to_string(game->puzzle.HintStep) + '}';
+    reply += "],\"hintStep\":" + std::to_string(window->puzzle().HintStep) + '}';
     return reply.c_str();
 }
 

@@ -6,44 +6,25 @@
 #include <QGuiApplication>
 
 #include <random>
-#include <sstream>
 
 namespace pebblix::testing {
 namespace {
 
-// The window and the in-memory stand-in, started alike and given the same events: every click goes
-// to both, and every tick of the window's timer, however it comes, ticks the stand-in too.
+// The window and the in-memory stand-in given the same events (Mirror), compared after each.
 class MirrorTest : public WindowTest {
 protected:
-    void SetUp() override {
-        memory.Load();
-        Show();
-        QObject::connect(window.timer(), &QTimer::timeout, [this] { memory.Tick(); });
-    }
+    void SetUp() override { Show(); }
 
-    // One event a word: "c<i>" clicks Command1(i), "o<i>" clicks Option1(i), "t" is a tick of
-    // the timer and "t<n>" n ticks.
-    void Play(const std::string& events) {
-        std::istringstream words(events);
-        for (std::string word; words >> word;) {
-            const int number = word.size() > 1 ? std::stoi(word.substr(1)) : 1;
-            const auto index = static_cast<std::int16_t>(number);
-            if (word[0] == 'c') {
-                Click(window.command(index));
-                memory.ClickCommand(index);
-            } else if (word[0] == 'o') {
-                Click(window.option(index));
-                memory.ClickOption(index);
-            }
-            for (int tick = 0; word[0] == 't' && tick < number; ++tick) {
-                Tick();
-                ASSERT_EQ(Observe(window), Observe(memory)) << "after tick " << tick + 1;
-            }
-            ASSERT_EQ(Observe(window), Observe(memory)) << "after " << word;
+    void Play(std::string_view script) {
+        int number = 0;
+        for (const Event& event : Events(script)) {
+            mirror.Play(event);
+            ASSERT_EQ(Observe(window), Observe(mirror.model))
+                << "after event " << ++number << ", " << event << ", of " << script;
         }
     }
 
-    MemoryWindow memory;
+    Mirror mirror{window};
 };
 
 struct Script {
@@ -53,10 +34,6 @@ struct Script {
     std::size_t rows;     // the number of history rows at the end
     bool playing = false; // the timer still runs at the end
 };
-
-void PrintTo(const Script& param, std::ostream* out) {
-    *out << param.name;
-}
 
 class ScriptTest : public MirrorTest, public ::testing::WithParamInterface<Script> {};
 
@@ -71,30 +48,28 @@ TEST_P(ScriptTest, WindowDoesWhatThePuzzleDoesOnTheStandIn) {
 INSTANTIATE_TEST_SUITE_P(
     Window, ScriptTest,
     ::testing::Values(
-        Script{"NoMoveOfTheKindChangesNothing", "c2 c3 c2 c3 c4 c4", "1110222", 1},
-        Script{"FiveMovesOnThree", "c1 c2 c0 c3 c3", "1212102", 6},
-        Script{"MovesTakenBackPastTheStart", "c1 c2 c0 c4 c4 c4 c4 c0", "1101222", 2},
-        Script{"RestartAfterMoves", "c1 c2 c5", "1110222", 1},
-        Script{"VariantsSwitchedMidGame", "c1 c2 o1 c1 c2 c0 o0 c1 o1", "111102222", 1},
-        Script{"FourSolvedByHand",
-               "o1 c1 c2 c0 c3 c3 c1 c2 c2 c2 c0 c3 c3 c3 c3 c0 c2 c2 c2 c1 c3 c3 c0 c2 c1",
-               "222201111", 25},
-        Script{"PlaybackWithMoveUndoAndRestart", "c6 t t c1 t c4 t c5 t c6 t t", "1112022", 2,
-               true},
-        Script{"PlaybackOfThreeToItsEnd", "c6 t17", "2220111", 16},
+        Script{"NoMoveOfTheKindChangesNothing", "232344", "1110222", 1},
+        Script{"FiveMovesOnThree", "12033", "1212102", 6},
+        Script{"MovesTakenBackPastTheStart", "120 4444 0", "1101222", 2},
+        Script{"RestartAfterMoves", "125", "1110222", 1},
+        Script{"VariantsSwitchedMidGame", "12 F 120 T 1 F", "111102222", 1},
+        Script{"FourSolvedByHand", "F 1203 3122 2033 3302 2213 3021", "222201111", 25},
+        Script{"PlaybackWithMoveUndoAndRestart", "6.. 1. 4. 5. 6..", "1112022", 2, true},
+        Script{"PlaybackOfThreeToItsEnd", "6" + std::string(17, '.'), "2220111", 16},
         // Past row 15 of a four-per-side playback "3" is picked: the next tick reads beyond the
         // table of three, so it writes nothing, records nothing, and ends the playback.
-        Script{"PlaybackSwitchedToThreeBeyondItsTable", "o1 c6 t17 o0 t t", "1110222", 1},
-        Script{"PlaybackSwitchedToThreeEarly", "o1 c6 t5 o0 t12", "2220111", 12}),
+        Script{"PlaybackSwitchedToThreeBeyondItsTable", "F6" + std::string(17, '.') + "T..",
+               "1110222", 1},
+        Script{"PlaybackSwitchedToThreeEarly", "F6..... T" + std::string(12, '.'), "2220111", 12}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(MirrorTest, WindowDoesWhatThePuzzleDoesUnderRandomEvents) {
-    static constexpr std::array kEvents{"c0", "c1", "c2", "c3", "c4", "c5", "c6", "o0", "o1", "t"};
+    static constexpr std::string_view kEvents = "0123456TF.";
     std::mt19937 random(20261208);
     std::discrete_distribution<std::size_t> pick({6, 6, 4, 4, 4, 1, 1, 1, 1, 5});
     std::string events;
     for (int i = 0; i < 400; ++i) {
-        events += kEvents.at(pick(random)) + std::string(" ");
+        events += kEvents.at(pick(random));
     }
     Play(events);
 }
@@ -105,10 +80,6 @@ struct Playback {
     std::int16_t option;
     std::span<const std::string_view> table;
 };
-
-void PrintTo(const Playback& param, std::ostream* out) {
-    *out << param.name;
-}
 
 class PlaybackTest : public WindowTest, public ::testing::WithParamInterface<Playback> {};
 

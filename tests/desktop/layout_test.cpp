@@ -96,12 +96,9 @@ TEST_F(WindowTest, HiddenControlsNeverShowWhateverThePlayerDoes) {
     ExpectOnlyDescribedWidgetsShown(window);
     window.Form_Load();
     // On both variants: every command, then a playback with a move, an undo and a restart in it.
-    for (std::int16_t variant : {1, 0}) {
-        Click(window.option(variant));
-        for (std::int16_t command : {1, 2, 0, 3, 4, 6, -1, 0, -1, 4, -1, 5, -1, -1}) {
-            command < 0 ? Tick() : Click(window.command(command));
-            ExpectOnlyDescribedWidgetsShown(window);
-        }
+    for (const Event& event : Events("F 120346.0.4.5.. T 120346.0.4.5..")) {
+        Apply(window, event);
+        ExpectOnlyDescribedWidgetsShown(window);
     }
 }
 

@@ -2,21 +2,11 @@
 // it, read it and compare it with the in-memory stand-in.
 #pragma once
 
-#include "celllabel.h"
-#include "colourbutton.h"
 #include "description.h"
-#include "gamestate.h"
-#include "inf_igra_pebblix.h"
-#include "memorywindow.h"
-#include "optionbutton.h"
-#include "puzzle.h"
-#include <QTimer>
+#include "qtwindow.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -39,10 +29,6 @@ inline void PrintTo(const QRect& r, std::ostream* out) {
 namespace pebblix::testing {
 
 using namespace description;
-
-inline QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "(192, 192, 255)": colours are compared by name, so that a failure reads plainly.
 inline std::string Name(Rgb c) {
@@ -98,37 +84,29 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
+    // Shows the loaded window and makes it the active one, as the desktop does with a new window.
+    void Open() {
+        Show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
     // The one widget named after the control, or nullptr.
     QWidget* Widget(const ControlSpec& control) const {
         const QList<QWidget*> widgets = window.findChildren<QWidget*>(ObjectName(control));
         return widgets.size() == 1 ? widgets.front() : nullptr;
     }
 
-    // A left click (or double click) at the widget's centre, given to the window as the platform
-    // gives it, so that it reaches whichever widget lies at that point.
-    void Click(const QWidget* widget, bool twice = false) {
-        const QPoint at = widget->mapTo(&window, widget->rect().center());
-        twice ? QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, at)
-              : QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
-    }
+    void Click(const QWidget* widget, bool twice = false) { ClickAt(window, widget, twice); }
 
-    // One tick of the running playback timer, delivered at once as its event loop delivers it;
-    // nothing while the timer is stopped.
-    void Tick() {
-        if (window.timer()->isActive()) {
-            QTimerEvent tick(window.timer()->timerId());
-            QCoreApplication::sendEvent(window.timer(), &tick);
+    // Plays a script of events (events.h) on the window alone.
+    void Play(std::string_view script) {
+        for (const Event& event : Events(script)) {
+            Apply(window, event);
         }
     }
 
-    // The position string of the cells in use.
-    std::string Board() const {
-        std::string position;
-        for (std::int16_t i = 0; i <= window.puzzle().LastCell; ++i) {
-            position += window.cell(i)->text().toStdString();
-        }
-        return position;
-    }
+    std::string Board() const { return Observe(window).Board(); }
 
     std::vector<std::string> History() const { return window.list(0).Rows(); }
 

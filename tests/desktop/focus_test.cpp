@@ -28,13 +28,6 @@ std::vector<QString> TabStops(std::int16_t selectedOption) {
 
 class FocusTest : public WindowTest {
 protected:
-    // Shows the window and makes it the active one, as the desktop does with a new window.
-    void Open() {
-        Show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     static QString FocusName() {
         const QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QStringLiteral("(none)");

@@ -1,6 +1,8 @@
-// game.h: a game on the in-memory window, with the helpers the puzzle tests share.
+// game.h: a game on the in-memory stand-in, with the helpers the tests of the game logic share.
 #pragma once
 
+#include "events.h"
+#include "gamestate.h"
 #include "memorywindow.h"
 #include "puzzle.h"
 
@@ -45,29 +47,19 @@ inline std::vector<std::string> Rows(std::span<const std::string_view> table, st
     return rows;
 }
 
-// A game as the player finds it: the window created and Form_Load run.
+// A game as the player finds it: the window created and loaded, then the script (events.h) played.
 struct Game {
     MemoryWindow window;
     Puzzle& puzzle = window.puzzle();
 
     explicit Game(std::string_view script = "") {
-        puzzle.Form_Load();
+        window.Load();
         Play(script);
     }
 
-    // The player clicks an option button; the window reports only a changed selection.
-    void Choose(std::int16_t index) { window.ClickOption(index); }
-
-    // What the player does, a character an action: a digit clicks that command button
-    // (0-3 the moves, 4 "Ход назад", 5 "Чисти", 6 "Подскажи"), "T" and "F" pick three and four
-    // pieces per side.
     void Play(std::string_view script) {
-        for (char c : script) {
-            if (c == 'T' || c == 'F') {
-                Choose(c == 'T' ? 0 : 1);
-            } else {
-                puzzle.Command1_Click(static_cast<std::int16_t>(c - '0'));
-            }
+        for (const Event& event : Events(script)) {
+            Apply(window, event);
         }
     }
 
@@ -78,14 +70,7 @@ struct Game {
         }
     }
 
-    // The position string of the cells in use.
-    std::string Board() const {
-        std::string position;
-        for (std::int16_t i = 0; i <= puzzle.LastCell; ++i) {
-            position += window.cell(i).caption;
-        }
-        return position;
-    }
+    std::string Board() const { return Observe(window).Board(); }
 
     const std::vector<std::string>& History() const { return window.list(0).Rows(); }
 
@@ -109,7 +94,7 @@ struct Game {
     // Ticks the playback timer for as long as it stays enabled.
     void PlayToEnd() {
         for (int ticks = 0; window.timerEnabled() && ticks < 100; ++ticks) {
-            puzzle.Timer1_Timer();
+            Apply(window, {EventKind::Tick});
         }
     }
 };
