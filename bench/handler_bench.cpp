@@ -6,14 +6,14 @@
 // in use after it than before; anything above zero, repetition after repetition, is a leak.
 #include "colourbutton.h"
 #include "inf_igra_pebblix.h"
+#include "memory.h"
 #include "optionbutton.h"
-#include "playbacktimer.h"
 
 #include <QApplication>
 #include <QMetaMethod>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <chrono>
 #include <functional>
@@ -42,7 +42,7 @@ void Measure(benchmark::State& state, const std::function<void()>& prepare,
     // Showing and hiding widgets posts events that the game's event loop would deliver at once;
     // here they are delivered between runs, so that only what stays behind counts as growth.
     QCoreApplication::sendPostedEvents();
-    const std::size_t heapBefore = mallinfo2().uordblks;
+    const std::size_t heapBefore = pebblix::testing::LiveHeapBytes();
     int iteration = 0;
     for (auto _ : state) {
         prepare();
@@ -56,7 +56,7 @@ void Measure(benchmark::State& state, const std::function<void()>& prepare,
     }
     QCoreApplication::sendPostedEvents();
     state.counters["heap_growth_B"] =
-        static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heapBefore);
+        static_cast<double>(pebblix::testing::LiveHeapBytes()) - static_cast<double>(heapBefore);
 }
 
 void Command(benchmark::State& state) {
