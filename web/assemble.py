@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """assemble.py: puts the web edition together as one self-contained file, pebblix.html.
 
-Into the page template go the program's JavaScript (with its WebAssembly inside), the window's
-icon as a PNG drawn from its XPM picture, and Liberation Serif cut down to the characters of the
-window's texts, with the font's licence. Needs Debian's python3-fonttools and python3-brotli.
+Into the page template go the program's JavaScript (with its WebAssembly inside), the markup of
+the window as the program builds it (the title, the client area and its style sheet, written at
+build time by the same program under node), the window's icon as a PNG drawn from its XPM picture,
+and Liberation Serif cut down to the characters of the window's texts, with the font's licence. Needs Debian's python3-fonttools and python3-brotli.
 """
 
 import argparse
 import base64
+import html
 import io
+import json
 import re
 import struct
 import sys
@@ -106,7 +109,8 @@ def licence_text(copyright_path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "icon", "description", "font", "licence", "output"):
+    for name in ("template", "script", "icon", "description", "font", "licence", "markup",
+                 "output"):
         parser.add_argument("--" + name, required=True)
     args = parser.parse_args()
 
@@ -117,7 +121,11 @@ def main():
     icon = xpm_to_png(open(args.icon, encoding="utf-8").read())
     text = shown_characters(open(args.description, encoding="utf-8").read())
     font = font_subset(args.font, text)
+    markup = json.load(open(args.markup, encoding="utf-8"))
     parts = {
+        "@TITLE@": html.escape(markup["title"], quote=False),
+        "@CLIENT_STYLE@": markup["style"],
+        "@CLIENT@": markup["markup"],
         "@FAVICON@": data_url("image/png", icon),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),

@@ -11,9 +11,10 @@
 //     and the timer are data and have no element.
 //   - A cell has the role "img" and is named "Поле N: празно/единица/двойка" by aria-label: an
 //     element of no particular role may not carry a name of its own.
-//   - Tab follows the description's keyboard order (tabindex = the table's tab index + 1), with the
-//     option group as one stop at its selected button. After the last stop the focus goes on to
-//     the browser's own controls and then comes back to the rules text, rather than being kept
+//   - The client area is the page's main landmark and the title strip `Label1_0` its heading.
+//   - Tab follows the description's keyboard order, which is the controls' document order, with
+//     the option group as one stop at its selected button. After the last stop the focus goes on
+//     to the browser's own controls and then comes back to the rules text, rather than being kept
 //     inside the page.
 //   - Nothing is added to `window`: the Emscripten runtime runs inside a function of its own.
 #include "page.h"

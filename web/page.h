@@ -9,7 +9,7 @@ extern "C" {
 // Implemented in page.js.
 void page_make_form(const char* record);
 void page_make(int row, const char* record);
-void page_set_tab_index(int row, int tabIndex);
+void page_set_tab_order(const char* rows);
 void page_show_caption(int row, const char* caption, const char* spokenName);
 void page_show_visible(int row, int visible);
 void page_show_colour(int row, int colour);

@@ -21,6 +21,84 @@ add({
         // A control's element, or the client area for the row -1.
         element: (row) => (row < 0 ? Page.client : Page.elements[row]),
         client: null,
+        // The element of one control, made and placed inside its container's.
+        make: (control, parent) => {
+            const tags = { heading: 'h1', label: 'div', cell: 'div', frame: 'fieldset',
+                option: 'input', button: 'button', text: 'textarea' };
+            const element = document.createElement(tags[control.kind]);
+            element.id = control.id;
+            element.className = control.kind;
+            const box = element.style;
+            [box.left, box.top, box.width, box.height] = control.box.map((v) => v + 'px');
+            if (control.colour !== null) {
+                box.backgroundColor = Page.hex(control.colour);
+            }
+            const font = control.font;
+            Page.font(box, font);
+            box.fontWeight = font.weight;
+            box.fontStyle = font.italic ? 'italic' : 'normal';
+            box.textDecoration = [font.underline ? 'underline' : '',
+                font.strikethrough ? 'line-through' : ''].join(' ');
+            if (control.centred) {
+                element.classList.add('centred');
+            }
+            if (control.bordered) {
+                element.classList.add('bordered');
+            }
+            switch (control.kind) {
+            case 'cell':
+                element.setAttribute('role', 'img');
+                element.setAttribute('aria-label', control.name);
+            // fall through: a cell shows its caption as a label does, and so does the title strip
+            case 'heading':
+            case 'label':
+                element.textContent = control.text;
+                break;
+            case 'frame': {
+                const legend = document.createElement('legend');
+                legend.textContent = control.text;
+                element.append(legend);
+                break;
+            }
+            case 'option': {
+                element.type = 'radio';
+                element.name = parent.id;
+                const label = document.createElement('label');
+                label.htmlFor = element.id;
+                label.textContent = control.text;
+                label.className = 'option-caption';
+                label.style.cssText = box.cssText;
+                label.style.backgroundColor = 'transparent';
+                // The button is hit over a taller area than it is drawn: its transparent border
+                // reaches `hit` pixels above and below the drawing, which fills only the padding
+                // box.
+                const [up, down] = control.hit;
+                box.top = control.box[1] - up + 'px';
+                box.height = control.box[3] + up + down + 'px';
+                box.borderTopWidth = up + 'px';
+                box.borderBottomWidth = down + 'px';
+                parent.append(element, label);
+                break;
+            }
+            case 'button':
+                element.type = 'button';
+                element.textContent = control.text;
+                break;
+            default:
+                element.value = control.text;
+                element.readOnly = control.readOnly;
+                element.wrap = control.multiLine ? 'soft' : 'off';
+                element.spellcheck = false;
+                box.overflowY = control.scroll ? 'scroll' : 'hidden';
+                if (control.name) {
+                    element.setAttribute('aria-label', control.name);
+                }
+            }
+            if (!element.isConnected) {
+                parent.append(element);
+            }
+            return element;
+        },
         hex: (colour) => '#' + colour.toString(16).padStart(6, '0'),
         // The face first, then the embedded stand-in, in the size of its points at 96 dpi.
         font: (style, font) => {
@@ -47,90 +125,53 @@ add({
     // void page_make(int row, const char* record);
     // {id, kind, container, box: [left, top, width, height], colour, text, font: {face, points,
     // weight, italic, underline, strikethrough}, centred, bordered, selected, multiLine, scroll,
-    // readOnly, name}: makes the element of one control inside its container's (a row, or -1 for
-    // the client area), at its place in CSS pixels. `kind` is label, cell, frame, option, button
-    // or text; `colour` is null for the browser's default; `name` is the spoken name, or empty.
+    // readOnly, name}, and for an option button hit: [up, down]. Makes the element of one control
+    // inside its container's (a row, or -1 for the client area), at its place in CSS pixels.
+    // `kind` is heading, label, cell, frame, option, button or text; `colour` is null for the
+    // browser's default; `name` is the spoken name, or empty.
+    // When the page already holds the element (its markup is written at build time by this very
+    // script, see markup.js), the element is taken over: it only gets its listeners and its
+    // option button's selection, which a browser may have restored from an earlier visit.
     page_make__deps: ['$Page', ...strings, 'page_click'],
     page_make: function (row, record) {
         const control = JSON.parse(UTF8ToString(record));
         const parent = Page.element(control.container);
-        const tags = { label: 'div', cell: 'div', frame: 'fieldset', option: 'input', button: 'button',
-            text: 'textarea' };
-        const element = document.createElement(tags[control.kind]);
-        element.id = control.id;
-        element.className = control.kind;
-        const box = element.style;
-        [box.left, box.top, box.width, box.height] = control.box.map((v) => v + 'px');
-        if (control.colour !== null) {
-            box.backgroundColor = Page.hex(control.colour);
-        }
-        const font = control.font;
-        Page.font(box, font);
-        box.fontWeight = font.weight;
-        box.fontStyle = font.italic ? 'italic' : 'normal';
-        box.textDecoration = [font.underline ? 'underline' : '', font.strikethrough ? 'line-through' : '']
-            .join(' ');
-        if (control.centred) {
-            element.classList.add('centred');
-        }
-        if (control.bordered) {
-            element.classList.add('bordered');
-        }
-        switch (control.kind) {
-        case 'cell':
-            element.setAttribute('role', 'img');
-            element.setAttribute('aria-label', control.name);
-        // fall through: a cell shows its caption as a label does
-        case 'label':
-            element.textContent = control.text;
-            break;
-        case 'frame': {
-            const legend = document.createElement('legend');
-            legend.textContent = control.text;
-            element.append(legend);
-            break;
-        }
-        case 'option': {
+        const element = document.getElementById(control.id) || Page.make(control, parent);
+        if (control.kind === 'option') {
             // One group per frame, so the browser keeps exactly one selected and gives the group
             // one Tab stop, at its selected button; `change` comes only to the newly selected one.
-            element.type = 'radio';
-            element.name = parent.id;
             element.checked = control.selected;
             element.addEventListener('change', () => _page_click(row));
-            const label = document.createElement('label');
-            label.htmlFor = element.id;
-            label.textContent = control.text;
-            label.className = 'option-caption';
-            label.style.cssText = box.cssText;
-            label.style.backgroundColor = 'transparent';
-            parent.append(element, label);
-            break;
-        }
-        case 'button':
-            element.type = 'button';
-            element.textContent = control.text;
+        } else if (control.kind === 'button') {
             element.addEventListener('click', () => _page_click(row));
-            break;
-        default:
+        } else if (control.kind === 'text' && element.firstChild) {
+            // Its text lives in its value, as when the script makes it, not in its markup.
             element.value = control.text;
-            element.readOnly = control.readOnly;
-            element.wrap = control.multiLine ? 'soft' : 'off';
-            element.spellcheck = false;
-            box.overflowY = control.scroll ? 'scroll' : 'hidden';
-            if (control.name) {
-                element.setAttribute('aria-label', control.name);
-            }
-        }
-        if (!element.isConnected) {
-            parent.append(element);
+            element.textContent = '';
         }
         Page.elements[row] = element;
     },
 
-    // void page_set_tab_index(int row, int tabIndex);
-    page_set_tab_index__deps: ['$Page'],
-    page_set_tab_index: function (row, tabIndex) {
-        Page.elements[row].tabIndex = tabIndex;
+    // void page_set_tab_order(const char* rows);
+    // The rows of the controls that take the focus, as a JSON list in the keyboard order. Tab
+    // follows the document's order: each control (or the frame that holds it) moves behind the
+    // ones before it. Nothing overlaps, so the window looks the same.
+    page_set_tab_order__deps: ['$Page', ...strings],
+    page_set_tab_order: function (rows) {
+        const order = [];
+        for (const row of JSON.parse(UTF8ToString(rows))) {
+            let element = Page.elements[row];
+            while (element.parentElement !== Page.client) {
+                element = element.parentElement;
+            }
+            if (!order.includes(element)) {
+                order.push(element);
+            }
+        }
+        const last = [...Page.client.children].slice(-order.length);
+        if (order.some((element, i) => last[i] !== element)) {
+            Page.client.append(...order);
+        }
     },
 
     // void page_show_caption(int row, const char* caption, const char* spokenName);
@@ -164,11 +205,10 @@ add({
     },
 
     // void page_show(int row);
-    // Shows the client area, built and laid out, and gives the keyboard focus to one control. A
-    // text box takes it with its caret at the start and its first lines in view.
+    // The window is ready: gives the keyboard focus to one control. A text box takes it with its
+    // caret at the start and its first lines in view.
     page_show__deps: ['$Page'],
     page_show: function (row) {
-        Page.client.style.visibility = 'visible';
         const first = Page.elements[row];
         if (first.setSelectionRange) {
             first.setSelectionRange(0, 0);

@@ -3,7 +3,9 @@
 
 #include "page.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace pebblix {
 
@@ -82,12 +84,38 @@ std::string Font(const FontSpec& font) {
         .c_str();
 }
 
+// The least size of a target under a finger or a pointer, in CSS pixels.
+constexpr int kTargetPixels = 24;
+
+// How far an option button's hit area reaches above and below its drawing, to be kTargetPixels
+// tall: into the free room of its frame, never over another option button. "[up,down]".
+std::string HitMargins(const ControlSpec& option) {
+    const auto span = [](const ControlSpec& c) {
+        return std::pair{Pixels(c.rect.top), Pixels(c.rect.top + c.rect.height)};
+    };
+    const auto [top, bottom] = span(option);
+    const ControlSpec* frame = Container(option);
+    int above = top;
+    int below = frame ? Pixels(frame->rect.height) - bottom : 0;
+    for (const ControlSpec& other : kControls) {
+        if (&other != &option && other.kind == option.kind && other.container == option.container) {
+            const auto [otherTop, otherBottom] = span(other);
+            above = otherBottom <= top ? std::min(above, top - otherBottom) : above;
+            below = otherTop >= bottom ? std::min(below, otherTop - bottom) : below;
+        }
+    }
+    const int grow = std::max(0, kTargetPixels - (bottom - top));
+    const int up = std::min(grow, above);
+    const int down = std::min(grow - up, below);
+    return '[' + DecimalText(up) + ',' + DecimalText(down) + ']';
+}
+
 // The page's kind of element for a control. The cells are labels to the description but boxes
-// with a spoken name to the page.
+// with a spoken name to the page; the title strip is the page's heading.
 std::string_view Kind(const ControlSpec& control) {
     switch (control.kind) {
     case ControlKind::Label:
-        return IsCell(control) ? "cell" : "label";
+        return IsCell(control) ? "cell" : IsTitle(control) ? "heading" : "label";
     case ControlKind::Frame:
         return "frame";
     case ControlKind::OptionButton:
@@ -144,15 +172,22 @@ void PageWindow::MakeControl(const ControlSpec& control, const ControlSpec* cont
         .Flag("scroll", control.verticalScroll)
         .Flag("readOnly", control.readOnly)
         .Text("name", spokenName);
+    if (control.kind == ControlKind::OptionButton) {
+        record.Raw("hit", HitMargins(control));
+    }
     page_make(PageRow(control), record.c_str());
 }
 
-// The browser's tabindex 0 means "in document order", so the table's order starts at 1. The
-// browser gives the option group a single stop itself, at its selected button.
+// The page's Tab order is its document order, so the page puts the stops in order. The browser
+// gives the option group a single stop itself, at its selected button.
 void PageWindow::SetTabOrder(std::span<const ControlSpec* const> stops) {
+    std::string rows = "[";
     for (const ControlSpec* stop : stops) {
-        page_set_tab_index(PageRow(*stop), stop->tabIndex + 1);
+        rows += rows.size() > 1 ? "," : "";
+        rows += DecimalText(PageRow(*stop));
     }
+    rows += ']';
+    page_set_tab_order(rows.c_str());
     if (!stops.empty()) {
         firstStop_ = PageRow(*stops.front());
     }

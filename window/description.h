@@ -289,6 +289,11 @@ constexpr bool IsCell(const ControlSpec& control) {
     return control.name == "Label2";
 }
 
+// The title strip `Label1`(0), across the top of the window.
+constexpr bool IsTitle(const ControlSpec& control) {
+    return control.name == "Label1";
+}
+
 // The rules text `Text1`(0), which a screen reader calls kRulesName.
 constexpr bool IsRules(const ControlSpec& control) {
     return control.name == "Text1" && control.index == 0;

@@ -253,7 +253,7 @@ async function main() {
     await context.addInitScript(timerCatcher);
     const page = await context.newPage();
     await page.goto(h.pageUrl);
-    await h.until(page, () => document.getElementById('Label2_0')?.textContent === '1');
+    await h.ready(page);
     await page.clock.pauseAt(60000);
     const handlers = await page.evaluate(timeHandlers, { count: 500, repeats: 20, layout: false });
     const laidOut = await page.evaluate(timeHandlers, { count: 500, repeats: 20, layout: true });

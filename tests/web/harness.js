@@ -84,6 +84,10 @@ async function until(page, predicate, arg, timeout = 10000) {
     }
 }
 
+// The page is ready for input once its program has taken over the markup and given the focus to
+// its first control: the board itself is complete before that, at the first paint.
+const ready = (page) => until(page, () => document.activeElement !== document.body);
+
 // Opens the page in a fresh context. With `clock`, time stands still once the page has loaded
 // and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
 // (each refused) and of the errors it reported; close() fails unless both are empty.
@@ -118,7 +122,7 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
         }
     });
     await page.goto(pageUrl, { waitUntil: 'load' });
-    await until(page, () => document.getElementById('Label2_0')?.textContent === '1');
+    await ready(page);
     if (clock) {
         await page.clock.pauseAt(60000);
     }
@@ -213,7 +217,7 @@ class Player {
     // A reload: a fresh start for the page, as for the stand-in.
     async restart() {
         await this.page.reload({ waitUntil: 'load' });
-        await until(this.page, () => document.getElementById('Label2_0')?.textContent === '1');
+        await ready(this.page);
         if (this.clock) {
             await this.page.clock.pauseAt(await this.page.evaluate(() => Date.now() + 60000));
         }
@@ -358,6 +362,6 @@ function fillColour(image, box, inset = 3) {
 }
 
 module.exports = {
-    launch, openPage, until, standIn, elementId, expectedBoxes, readState, shown, boardOf, Player,
+    launch, openPage, until, ready, standIn, elementId, expectedBoxes, readState, shown, boardOf, Player,
     decodePng, fillColour, pageUrl, pagePath,
 };
