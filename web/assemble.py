@@ -3,11 +3,13 @@
 
 Into the page template go the program's JavaScript (with its WebAssembly inside), the window's
 icon as a PNG drawn from its XPM picture, and Liberation Serif cut down to the characters of the
-window's texts, with the font's licence. Needs Debian's python3-fonttools and python3-brotli.
+window's texts, with the font's licence; the page's Content-Security-Policy then names each of its
+inline scripts and styles by its hash. Needs Debian's python3-fonttools and python3-brotli.
 """
 
 import argparse
 import base64
+import hashlib
 import io
 import re
 import struct
@@ -104,6 +106,13 @@ def licence_text(copyright_path):
     return (notice + body).replace("--", "- -")
 
 
+def inline_hashes(page, tag):
+    """The Content-Security-Policy sources of the page's inline <tag> elements: their hashes."""
+    bodies = re.findall(r"<%s>(.*?)</%s>" % (tag, tag), page, re.S)
+    return " ".join("'sha256-%s'" % base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest())
+                    .decode("ascii") for body in bodies)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     for name in ("template", "script", "icon", "description", "font", "licence", "output"):
@@ -127,6 +136,11 @@ def main():
         if page.count(key) != 1:
             sys.exit("assemble.py: the template must hold %s exactly once" % key)
         page = page.replace(key, value)
+    # Last, when every script and style is in its final form; the policy itself is in neither.
+    for key, tag in (("@SCRIPT_HASHES@", "script"), ("@STYLE_HASHES@", "style")):
+        if page.count(key) != 1:
+            sys.exit("assemble.py: the template must hold %s exactly once" % key)
+        page = page.replace(key, inline_hashes(page, tag))
     with open(args.output, "w", encoding="utf-8") as out:
         out.write(page)
 
