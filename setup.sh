@@ -5,7 +5,8 @@
 #   sh setup.sh test     build and run the whole test suite, plainly and under the sanitizers
 #   sh setup.sh package  build the Debian package in build/package and install it with apt-get
 #   sh setup.sh bench    build the benchmarks and print their table (bench/run.sh)
-#   sh setup.sh web      build the web edition, build/web/pebblix.html, and open it in a browser
+#   sh setup.sh web      build the web edition, build/web/pebblix.html, and open it in a browser;
+#                        also the folder to put on a web host, build/web/site
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -100,6 +101,7 @@ if [ "$mode" = web ]; then
     build_web OFF
     page="$(pwd)/build/web/pebblix.html"
     echo "The game in one file: $page"
+    echo "The same as a web app, the folder to copy to a web host: $(pwd)/build/web/site/"
     if { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; } && command -v xdg-open >/dev/null 2>&1; then
         xdg-open "$page" || true
     fi

@@ -1,17 +1,26 @@
 #!/usr/bin/python3
-"""assemble.py: puts the web edition together as one self-contained file, pebblix.html.
+"""assemble.py: puts the web edition together: one self-contained file, pebblix.html, and its site.
 
 Into the page template go the program's JavaScript (with its WebAssembly inside), the markup of
 the window as the program builds it (the title, the client area and its style sheet, written at
 build time by the same program under node), the window's icon as a PNG drawn from its XPM picture,
-and Liberation Serif cut down to the characters of the window's texts, with the font's licence. Needs Debian's python3-fonttools and python3-brotli.
+and Liberation Serif cut down to the characters of the window's texts, with the font's licence;
+the page's Content-Security-Policy then names each of its inline scripts and styles by its hash.
+Needs Debian's python3-fonttools and python3-brotli.
+
+With --site, it makes from the finished page the folder to put on a web host instead: the page as
+index.html, its web app manifest, its icons drawn larger from the same picture and the service
+worker that keeps them for offline play, its cache named by a hash of all of them.
 """
 
 import argparse
 import base64
+import hashlib
 import html
 import io
 import json
+import math
+import os
 import re
 import struct
 import sys
@@ -27,8 +36,8 @@ def data_url(mime, payload):
     return "data:%s;base64,%s" % (mime, base64.b64encode(payload).decode("ascii"))
 
 
-def xpm_to_png(xpm_text):
-    """The PNG of an XPM picture: one character a pixel, colours '#RRGGBB' or None."""
+def xpm_pixels(xpm_text):
+    """An XPM picture's rows of RGBA tuples: one character a pixel, colours '#RRGGBB' or None."""
     rows = re.findall(r'"([^"]*)"', xpm_text)
     width, height, colours, chars = (int(v) for v in rows[0].split()[:4])
     palette = {}
@@ -44,17 +53,49 @@ def xpm_to_png(xpm_text):
     pixels = rows[1 + colours : 1 + colours + height]
     if len(pixels) != height or any(len(p) != width * chars for p in pixels):
         sys.exit("assemble.py: the icon's pixel rows do not match its size")
-    raw = b"".join(
-        b"\0" + b"".join(bytes(palette[p[x : x + chars]]) for x in range(0, len(p), chars))
-        for p in pixels
-    )
+    return [[palette[p[x : x + chars]] for x in range(0, len(p), chars)] for p in pixels]
+
+
+def png(pixels):
+    """An 8-bit RGBA PNG of rows of RGBA tuples."""
+    raw = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in pixels)
 
     def chunk(kind, body):
         return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
 
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 6, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def scaled(pixels, size):
+    """The picture drawn at `size` pixels square, each pixel repeated: as sharp as the original."""
+    return [[pixels[y * len(pixels) // size][x * len(pixels[0]) // size] for x in range(size)]
+            for y in range(size)]
+
+
+def maskable(pixels, size, fill):
+    """The picture on an opaque square of `fill`, at the largest whole-pixel scale at which all of
+    it lies in the circle that every mask keeps: the middle 80 % of the icon's width."""
+    height, width = len(pixels), len(pixels[0])
+    centre, radius = size / 2, 0.4 * size
+    drawn = [(x, y) for y in range(height) for x in range(width) if pixels[y][x][3]]
+
+    def fits(k):
+        left, top = (size - k * width) // 2, (size - k * height) // 2
+        return all(math.hypot(left + k * (x + dx) - centre, top + k * (y + dy) - centre) <= radius
+                   for x, y in drawn for dx in (0, 1) for dy in (0, 1))
+
+    scales = [k for k in range(1, size // max(width, height) + 1) if fits(k)]
+    if not scales:
+        sys.exit("assemble.py: the icon does not fit a maskable icon of %d pixels" % size)
+    k = scales[-1]
+    left, top = (size - k * width) // 2, (size - k * height) // 2
+    image = [[fill + (255,)] * size for _ in range(size)]
+    for x, y in drawn:
+        for yy in range(top + k * y, top + k * (y + 1)):
+            image[yy][left + k * x : left + k * (x + 1)] = [pixels[y][x]] * k
+    return image
 
 
 def shown_characters(description):
@@ -107,23 +148,25 @@ def licence_text(copyright_path):
     return (notice + body).replace("--", "- -")
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "icon", "description", "font", "licence", "markup",
-                 "output"):
-        parser.add_argument("--" + name, required=True)
-    args = parser.parse_args()
+def inline_hashes(page, tag):
+    """The Content-Security-Policy sources of the page's inline <tag> elements: their hashes."""
+    bodies = re.findall(r"<%s>(.*?)</%s>" % (tag, tag), page, re.S)
+    return " ".join("'sha256-%s'" % base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest())
+                    .decode("ascii") for body in bodies)
 
+
+def make_page(args):
     page = open(args.template, encoding="utf-8").read()
     script = open(args.script, encoding="utf-8").read()
     if "</script" in script.lower():
         sys.exit("assemble.py: the script would end its <script> element early")
-    icon = xpm_to_png(open(args.icon, encoding="utf-8").read())
+    icon = png(xpm_pixels(open(args.icon, encoding="utf-8").read()))
     text = shown_characters(open(args.description, encoding="utf-8").read())
     font = font_subset(args.font, text)
     markup = json.load(open(args.markup, encoding="utf-8"))
     parts = {
         "@TITLE@": html.escape(markup["title"], quote=False),
+        "@SUMMARY@": html.escape(args.summary),
         "@CLIENT_STYLE@": markup["style"],
         "@CLIENT@": markup["markup"],
         "@FAVICON@": data_url("image/png", icon),
@@ -135,8 +178,97 @@ def main():
         if page.count(key) != 1:
             sys.exit("assemble.py: the template must hold %s exactly once" % key)
         page = page.replace(key, value)
+    # Last, when every script and style is in its final form; the policy itself is in neither.
+    for key, tag in (("@SCRIPT_HASHES@", "script"), ("@STYLE_HASHES@", "style")):
+        if page.count(key) != 1:
+            sys.exit("assemble.py: the template must hold %s exactly once" % key)
+        page = page.replace(key, inline_hashes(page, tag))
     with open(args.output, "w", encoding="utf-8") as out:
         out.write(page)
+
+
+def described(description, name, setting):
+    """A setting of the window (name "kForm") or of a control, as written in the description."""
+    if name == "kForm":
+        block = re.search(r"kForm\{(.*?)\};", description, re.S)
+    else:
+        block = re.search(r'\.name = "%s",(.*?)(?:\.name =|$)' % name, description, re.S)
+    value = block and re.search(r"\.%s = (\"[^\"\\]*\"|RgbColor\(\d+, \d+, \d+\))" % setting,
+                                block.group(1))
+    if not value:
+        sys.exit("assemble.py: the description gives %s no %s" % (name, setting))
+    value = value.group(1)
+    if value.startswith('"'):
+        return value[1:-1]
+    return "#%02x%02x%02x" % tuple(int(v) for v in re.findall(r"\d+", value))
+
+
+def make_site(args):
+    page = open(args.page, "rb").read()
+    description = open(args.description, encoding="utf-8").read()
+    picture = xpm_pixels(open(args.icon, encoding="utf-8").read())
+    lang = re.search(rb'<html lang="([^"]+)"', page)
+    if not lang:
+        sys.exit("assemble.py: the page names no language")
+    background = described(description, "kForm", "backColor")
+    # The installed app is named as the window's title strip, and for short as the game, the
+    # last part of the window's caption.
+    caption = described(description, "kForm", "caption")
+    fill = tuple(int(background[i : i + 2], 16) for i in (1, 3, 5))
+    files = {"index.html": page}
+    icons = []
+    for size in (192, 512):
+        for purpose in ("any", "maskable"):
+            name = "icon-%d%s.png" % (size, "" if purpose == "any" else "-maskable")
+            files[name] = png(scaled(picture, size) if purpose == "any"
+                              else maskable(picture, size, fill))
+            icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
+                          "purpose": purpose})
+    manifest = {
+        "name": described(description, "Label1", "text"),
+        "short_name": caption.split(" - ")[-1].strip(),
+        "description": args.summary,
+        "lang": lang.group(1).decode("ascii"),
+        "dir": "ltr",
+        "id": "./",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "theme_color": described(description, "Label1", "backColor"),
+        "background_color": background,
+        "icons": icons,
+    }
+    files["manifest.webmanifest"] = (json.dumps(manifest, ensure_ascii=False, indent=2)
+                                     + "\n").encode("utf-8")
+    version = hashlib.sha256()
+    for name, body in files.items():
+        version.update(name.encode("utf-8") + b"\0" + hashlib.sha256(body).digest())
+    worker = open(args.worker, encoding="utf-8").read()
+    for key, value in (("@FILES@", json.dumps(list(files)).replace('"', "'")),
+                       ("@VERSION@", version.hexdigest()[:20])):
+        if worker.count(key) != 1:
+            sys.exit("assemble.py: the worker must hold %s exactly once" % key)
+        worker = worker.replace(key, value)
+    files["sw.js"] = worker.encode("utf-8")
+    os.makedirs(args.site, exist_ok=True)
+    for name, body in files.items():
+        with open(os.path.join(args.site, name), "wb") as out:
+            out.write(body)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    for name in ("template", "script", "icon", "description", "font", "licence", "markup",
+                 "output", "site", "page", "worker", "summary"):
+        parser.add_argument("--" + name)
+    args = parser.parse_args()
+    needed = (("site", "page", "icon", "description", "worker", "summary") if args.site else
+              ("template", "script", "icon", "description", "font", "licence", "markup",
+               "summary", "output"))
+    missing = ["--" + name for name in needed if getattr(args, name) is None]
+    if missing:
+        parser.error("missing " + ", ".join(missing))
+    (make_site if args.site else make_page)(args)
 
 
 if __name__ == "__main__":

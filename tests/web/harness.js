@@ -3,10 +3,14 @@
 // Every page is opened from file:// in a context that refuses every request and counts it, so a
 // test can insist that the page asked for nothing. Beside the page runs the game's own in-memory
 // stand-in, compiled to WebAssembly (standin.cpp), which also hands out the window description:
-// the tests take every coordinate, colour and text from it.
+// the tests take every coordinate, colour and text from it. The site, the folder for a web host,
+// is served from a small web server of the harness's own on 127.0.0.1.
 'use strict';
 
 const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const http = require('node:http');
 const path = require('node:path');
 const url = require('node:url');
 const zlib = require('node:zlib');
@@ -15,16 +19,29 @@ const { chromium } = require('playwright-core');
 
 const pagePath = path.resolve(process.env.PEBBLIX_PAGE || 'pebblix.html');
 const pageUrl = url.pathToFileURL(pagePath).href;
+const sitePath = path.resolve(process.env.PEBBLIX_SITE || path.join(pagePath, '..', 'site'));
 
 // Chromium as Debian ships it, headless. We run as root, hence no sandbox; the rest keeps the
 // browser itself from reaching out.
+const browserOptions = {
+    executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
+        '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb'],
+};
+
 function launch() {
-    return chromium.launch({
-        executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
-            '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb'],
-    });
+    return chromium.launch(browserOptions);
+}
+
+// The same browser with a profile of its own in `folder`: its one context is an ordinary window,
+// where a web app can be installed (launch()'s contexts are private ones, where it cannot). Every
+// page of it carries the timer probe.
+async function launchProfile(folder) {
+    const context = await chromium.launchPersistentContext(folder,
+        { ...browserOptions, viewport: { width: 800, height: 600 }, deviceScaleFactor: 1 });
+    await context.addInitScript(timerProbe, 400);
+    return context;
 }
 
 // Watches the page's 400 ms timer from inside the page, before the page's own script runs: which
@@ -88,6 +105,19 @@ async function until(page, predicate, arg, timeout = 10000) {
 // its first control: the board itself is complete before that, at the first paint.
 const ready = (page) => until(page, () => document.activeElement !== document.body);
 
+// The errors a page reports, as they come: its uncaught exceptions and its console's errors and
+// warnings, among them every refusal of its Content-Security-Policy.
+function watchErrors(page) {
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(String(error)));
+    page.on('console', (message) => {
+        if (message.type() === 'error' || message.type() === 'warning') {
+            errors.push(message.text());
+        }
+    });
+    return errors;
+}
+
 // Opens the page in a fresh context. With `clock`, time stands still once the page has loaded
 // and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
 // (each refused) and of the errors it reported; close() fails unless both are empty.
@@ -95,7 +125,6 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
     intervalMs = 400, probe = true } = {}) {
     const context = await browser.newContext({ viewport, deviceScaleFactor: 1, offline: true });
     const refused = [];
-    const errors = [];
     await context.route('**/*', (route) => {
         if (route.request().url() === pageUrl) {
             return route.continue();
@@ -115,12 +144,7 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
             refused.push(request.url());
         }
     });
-    page.on('pageerror', (error) => errors.push(String(error)));
-    page.on('console', (message) => {
-        if (message.type() === 'error' || message.type() === 'warning') {
-            errors.push(message.text());
-        }
-    });
+    const errors = watchErrors(page);
     await page.goto(pageUrl, { waitUntil: 'load' });
     await ready(page);
     if (clock) {
@@ -134,6 +158,43 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
             assert.deepEqual(errors, [], 'the page reported errors');
         },
     };
+}
+
+// A static web host on 127.0.0.1 at a port the system picks, serving the files of `host.folder`
+// and letting browsers keep them for an hour, as hosts do: put another folder there and it is a new
+// version put on the host. stop() takes the host off the network, dropping open connections;
+// start() brings it back at the same address, `host.url`.
+async function serveSite(folder) {
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png',
+        '.webmanifest': 'application/manifest+json' };
+    const host = { folder };
+    const server = http.createServer((request, response) => {
+        const name = new URL(request.url, 'http://host').pathname.slice(1) || 'index.html';
+        fs.readFile(path.join(host.folder, name), (error, body) => response
+            .writeHead(error ? 404 : 200, { 'Content-Type': types[path.extname(name)],
+                'Cache-Control': 'max-age=3600' }).end(body));
+    });
+    let port = 0;
+    host.start = () => new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
+    host.stop = () => new Promise((resolve) => server.close(resolve).closeAllConnections());
+    await host.start();
+    port = server.address().port;
+    host.url = `http://127.0.0.1:${port}/`;
+    return host;
+}
+
+// A new version of the site in `folder`: the page changed by `edit`, made into a site by the
+// build's own step, with the summary the built site's manifest gives.
+function siteVersion(folder, edit) {
+    const source = (...names) => path.join(__dirname, '..', '..', ...names);
+    fs.mkdirSync(folder);
+    fs.writeFileSync(path.join(folder, 'pebblix.html'), edit(fs.readFileSync(pagePath, 'utf8')));
+    const { description } = JSON.parse(fs.readFileSync(path.join(sitePath, 'manifest.webmanifest')));
+    execFileSync(process.env.PEBBLIX_PYTHON || 'python3', [source('web', 'assemble.py'),
+        '--site', folder, '--page', path.join(folder, 'pebblix.html'), '--summary', description,
+        '--icon', source('window', 'icons', 'hamburger.xpm'), '--worker', source('web', 'sw.js.in'),
+        '--description', source('window', 'description.h')]);
+    return folder;
 }
 
 // The stand-in module, fresh and loaded as at start-up.
@@ -305,7 +366,8 @@ class Player {
     }
 }
 
-// Decodes an 8-bit RGBA or RGB PNG (as Chromium's screenshots are) into rows of pixels.
+// Decodes an 8-bit RGBA or RGB PNG (as Chromium's screenshots are) into rows of pixels: at() gives
+// a pixel's colour, alpha() its opacity.
 function decodePng(buffer) {
     let offset = 8;
     let width = 0;
@@ -344,8 +406,9 @@ function decodePng(buffer) {
             pixels[y * stride + x] = (value + predictor) & 0xff;
         }
     }
-    return { width, height, at: (x, y) => [...pixels.subarray((y * width + x) * channels,
-        (y * width + x) * channels + 3)] };
+    const start = (x, y) => (y * width + x) * channels;
+    return { width, height, at: (x, y) => [...pixels.subarray(start(x, y), start(x, y) + 3)],
+        alpha: (x, y) => (channels === 4 ? pixels[start(x, y) + 3] : 255) };
 }
 
 // The commonest colour inside a box, a few pixels in from its edges: the fill, not the caption.
@@ -362,6 +425,7 @@ function fillColour(image, box, inset = 3) {
 }
 
 module.exports = {
-    launch, openPage, until, ready, standIn, elementId, expectedBoxes, readState, shown, boardOf, Player,
-    decodePng, fillColour, pageUrl, pagePath,
+    launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, until, ready, standIn,
+    elementId, expectedBoxes, readState, shown, boardOf, Player, decodePng, fillColour, pageUrl,
+    pagePath, sitePath,
 };

@@ -14,7 +14,7 @@ const count = Number(process.env.PEBBLIX_SOAK_EVENTS || 20000);
 const keys = ['a', 'Я', '1', 'Backspace', 'Delete', 'Enter', 'Space', 'Control+a', 'Control+x',
     'Control+v', 'Control+z', 'PageDown', 'Home', 'End', 'ArrowUp', 'Escape'];
 
-// The desktop soak's stream of events (tests/soak/random_events.h, drawn in the stand-in), as
+// The desktop soak's stream of events (tests/support/core/events.h, drawn in the stand-in), as
 // the events the player plays.
 function nextEvent(game) {
     const drawn = game.nextEvent();

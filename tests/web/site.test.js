@@ -1,0 +1,116 @@
+// site.test.js: the site on a web host: an app to install, offline after one visit, and updated.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { after, before, test } = require('node:test');
+const h = require('./harness.js');
+
+let scratch;
+let host;
+let context;
+let page;
+let errors;
+let player;
+let description;
+
+const siteFile = (name) => fs.readFileSync(path.join(h.sitePath, name));
+const hex = (rgb) => '#' + rgb.map((v) => v.toString(16).padStart(2, '0')).join('');
+
+before(async () => {
+    scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'pebblix-site-'));
+    host = await h.serveSite(h.sitePath);
+    context = await h.launchProfile(path.join(scratch, 'profile'));
+    // Whether a new worker took the page over while it was open.
+    await context.addInitScript(() => navigator.serviceWorker.addEventListener('controllerchange',
+        () => { window.__pebblixTakenOver = true; }));
+    page = context.pages()[0];
+    errors = h.watchErrors(page);
+    const game = await h.standIn();
+    description = game.description();
+    player = new h.Player({ page }, game, description);
+});
+
+after(async () => {
+    try {
+        await context.close();
+        await host.stop();
+        assert.deepEqual(errors, [], 'the page reported errors');
+    } finally {
+        fs.rmSync(scratch, { recursive: true, force: true });
+    }
+});
+
+test('the folder: the page itself, a manifest from the description, icons from the picture', () => {
+    assert.ok(siteFile('index.html').equals(fs.readFileSync(h.pagePath)), 'index.html is the page');
+    const manifest = JSON.parse(siteFile('manifest.webmanifest'));
+    const strip = description.controls.find((c) => c.name === 'Label1');
+    const { form } = description;
+    assert.deepEqual(
+        [manifest.name, manifest.short_name, manifest.theme_color, manifest.background_color],
+        [strip.text, form.title.split(' - ').pop(), hex(strip.backColor), hex(form.backColor)]);
+    assert.deepEqual([manifest.lang, manifest.display, manifest.start_url, manifest.scope],
+        ['bg', 'standalone', './', './']);
+    assert.deepEqual(manifest.icons.map((i) => `${i.sizes} ${i.purpose}`).sort(),
+        ['192x192 any', '192x192 maskable', '512x512 any', '512x512 maskable']);
+    // Against the page's own icon, which is the window's picture pixel for pixel (tests/page).
+    const favicon = siteFile('index.html').toString('latin1').match(/rel="icon"[^>]*base64,([^"]+)/);
+    const picture = h.decodePng(Buffer.from(favicon[1], 'base64'));
+    const colour = (image, x, y) => (image.alpha(x, y) ? image.at(x, y).join() : 'none');
+    for (const { src, sizes, purpose } of manifest.icons) {
+        const icon = h.decodePng(siteFile(src));
+        const size = icon.width;
+        assert.equal(`${icon.width}x${icon.height}`, sizes, src);
+        // A plain icon repeats each pixel of the picture. A maskable one is opaque, and only the
+        // background outside the circle that every mask keeps.
+        const faults = [];
+        for (let i = 0; i < size * size; i++) {
+            const [x, y] = [i % size, Math.floor(i / size)];
+            const got = colour(icon, x, y);
+            const kept = Math.hypot(x + 0.5 - size / 2, y + 0.5 - size / 2) <= 0.4 * size;
+            const want = purpose === 'any' ? colour(picture, Math.floor(x * picture.width / size),
+                Math.floor(y * picture.height / size)) : (kept ? got.replace('none', 'opaque')
+                : form.backColor.join());
+            if (got !== want) {
+                faults.push(`(${x}, ${y}) is ${got}, not ${want}`);
+            }
+        }
+        assert.deepEqual(faults.slice(0, 5), [], src);
+    }
+});
+
+test('the worker takes the first visit over and serves the next; the app is installable', async () => {
+    await page.goto(host.url);
+    await h.until(page, () => navigator.serviceWorker.controller !== null);
+    await player.restart();
+    assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+    const cdp = await context.newCDPSession(page);
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    await cdp.detach();
+});
+
+test('with the host gone the page loads again and plays', async () => {
+    await host.stop();
+    await player.restart();
+    const start = h.boardOf(player.game.state());
+    await player.playAll(['C0', 'C3'], 'offline');
+    assert.notEqual(h.boardOf(player.game.state()), start);
+});
+
+test('a new version put on the host takes over, and the next visit shows it', async () => {
+    const marker = 'pebblix.html, the next version:';
+    host.folder = h.siteVersion(path.join(scratch, 'next'),
+        (html) => html.replace('pebblix.html:', marker));
+    const before = await page.evaluate(() => caches.keys());
+    await host.start();
+    await player.restart();
+    await h.until(page, () => window.__pebblixTakenOver === true &&
+        navigator.serviceWorker.controller.state === 'activated');
+    await player.restart();
+    assert.match(await page.evaluate(() => document.childNodes[1].data), new RegExp(marker));
+    const kept = await page.evaluate(() => caches.keys());
+    assert.ok(kept.length === 1 && !before.includes(kept[0]), 'the new version\'s cache alone');
+    await player.playAll(['C1', 'C2'], 'the next version');
+});
