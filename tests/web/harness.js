@@ -121,9 +121,12 @@ function watchErrors(page) {
 // Opens the page in a fresh context. With `clock`, time stands still once the page has loaded
 // and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
 // (each refused) and of the errors it reported; close() fails unless both are empty.
+// With `touch`, the context is a phone or a tablet in Chromium's mobile emulation: a layout
+// viewport of the screen's width, a touch screen and a coarse pointer.
 async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
-    intervalMs = 400, probe = true } = {}) {
-    const context = await browser.newContext({ viewport, deviceScaleFactor: 1, offline: true });
+    intervalMs = 400, probe = true, touch = false } = {}) {
+    const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
+        isMobile: touch, hasTouch: touch, offline: true });
     const refused = [];
     await context.route('**/*', (route) => {
         if (route.request().url() === pageUrl) {
@@ -182,6 +185,31 @@ async function serveSite(folder) {
     host.url = `http://127.0.0.1:${port}/`;
     return host;
 }
+
+// Lighthouse's report of a page served from 127.0.0.1, with its desktop settings, in a Chromium of
+// its own that Lighthouse drives through its DevTools port. Lighthouse is an ES module, which
+// NODE_PATH does not reach: it is imported by its path.
+async function lighthouse(pageUrl) {
+    const at = (name) => url.pathToFileURL(require.resolve(name)).href;
+    const { default: run } = await import(at('lighthouse'));
+    const { default: desktop } = await import(at('lighthouse/core/config/desktop-config.js'));
+    const port = 9300 + (process.pid % 500);
+    const browser = await chromium.launch({ ...browserOptions,
+        args: [...browserOptions.args, `--remote-debugging-port=${port}`] });
+    try {
+        return (await run(pageUrl, { port, output: 'json', logLevel: 'error' }, desktop)).lhr;
+    } finally {
+        await browser.close();
+    }
+}
+
+// The weighted audits of a Lighthouse category that did not pass; robots.txt is waived, as the
+// page's policy rightly refuses Lighthouse's request for it.
+const failedAudits = (lhr, category) => lhr.categories[category].auditRefs
+    .filter((ref) => ref.weight > 0 && ref.id !== 'robots-txt')
+    .map((ref) => lhr.audits[ref.id])
+    .filter((audit) => audit.score !== null && audit.score < 1)
+    .map((audit) => `${audit.id}: ${audit.displayValue || audit.title}`);
 
 // A new version of the site in `folder`: the page changed by `edit`, made into a site by the
 // build's own step, with the summary the built site's manifest gives.
@@ -425,7 +453,8 @@ function fillColour(image, box, inset = 3) {
 }
 
 module.exports = {
-    launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, until, ready, standIn,
+    launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, lighthouse, failedAudits,
+    until, ready, standIn,
     elementId, expectedBoxes, readState, shown, boardOf, Player, decodePng, fillColour, pageUrl,
     pagePath, sitePath,
 };

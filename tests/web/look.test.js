@@ -2,6 +2,7 @@
 'use strict';
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const { after, before, beforeEach, test } = require('node:test');
 const h = require('./harness.js');
 
@@ -73,24 +74,57 @@ test('the window is centred and every control sits at its twips / 15', async () 
     await player.expectSame('back on three per side');
 });
 
-test('on a screen narrower than the window the whole window shrinks to fit, unchanged', async () => {
-    const small = await h.openPage(browser, { viewport: { width: 320, height: 480 } });
-    try {
-        const got = await boxes(small.page);
-        const scale = 320 / (description.form.width / description.form.twipsPerPixel);
-        assert.ok(Math.abs(got.Inf_Igra_Pebblix.width - 320) < 0.5, 'the window fills the width');
-        const expected = h.expectedBoxes(description);
-        for (const control of shownControls().filter((c) => c.name !== 'Label2' || c.index < 7)) {
-            const id = h.elementId(control);
-            for (const side of ['x', 'y', 'width', 'height']) {
-                assert.ok(Math.abs(got[id][side] - expected.get(id)[side] * scale) < 0.05,
-                    `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side] * scale}`);
+// The window shrinks whole to fit a small screen; on a touch screen it also grows to fill a large
+// one, where every control is then at least 24 CSS pixels each way; taps play.
+const screens = [
+    { name: 'a narrow desktop window', viewport: { width: 320, height: 480 } },
+    { name: 'a phone held upright', viewport: { width: 390, height: 844 }, touch: true },
+    { name: 'a phone held sideways', viewport: { width: 844, height: 390 }, touch: true },
+    { name: 'a tablet held sideways', viewport: { width: 1180, height: 820 }, touch: true },
+    { name: 'a tablet held upright', viewport: { width: 820, height: 1180 }, touch: true },
+];
+for (const screen of screens) {
+    test(`on ${screen.name} the whole window is on the screen, unchanged but for its scale`, async () => {
+        const small = await h.openPage(browser, screen);
+        try {
+            const { width, height } = screen.viewport;
+            const got = await boxes(small.page);
+            const client = got.Inf_Igra_Pebblix;
+            const form = description.form;
+            const scale = Math.min(width / (form.width / form.twipsPerPixel),
+                height / (form.height / form.twipsPerPixel));
+            assert.ok(client.x >= 0 && client.y >= 0 && client.x + client.width <= width + 0.5 &&
+                client.y + client.height <= height + 0.5, `the window at ${JSON.stringify(client)}`);
+            assert.ok(Math.abs(client.width / scale - form.width / form.twipsPerPixel) < 0.5,
+                `scaled by ${client.width / (form.width / form.twipsPerPixel)}, not ${scale}`);
+            const expected = h.expectedBoxes(description);
+            for (const control of shownControls().filter((c) => c.name !== 'Label2' || c.index < 7)) {
+                const id = h.elementId(control);
+                for (const side of ['x', 'y', 'width', 'height']) {
+                    assert.ok(Math.abs(got[id][side] - expected.get(id)[side] * scale) < 0.05,
+                        `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side] * scale}`);
+                }
             }
+            if (!screen.touch) {
+                return;
+            }
+            if (Math.min(width, height) >= 768) {
+                const targets = await small.page.evaluate(() => [...document.querySelectorAll(
+                    'button, input, textarea')].map((e) => [e.id, e.getBoundingClientRect()])
+                    .map(([id, r]) => [id, Math.min(r.width, r.height)]));
+                for (const [id, size] of targets) {
+                    assert.ok(size >= 24, `${id} is ${size} CSS px`);
+                }
+            }
+            await small.page.tap('#Command1_1');
+            await small.page.tap('#Option1_1');
+            await small.page.tap('#Command1_1');
+            assert.equal(h.boardOf(await h.readState(small.page)), '111120222');
+        } finally {
+            await small.close();
         }
-    } finally {
-        await small.close();
-    }
-});
+    });
+}
 
 // The fonts Chromium drew a control's text with, by family, as its DevTools list them.
 async function fontsOf(page, ids) {
@@ -234,6 +268,18 @@ async function accessibleNodes(page) {
         return { role, name, checked: /\[checked\]/.test(rest) };
     });
 }
+
+test('axe-core finds no violation of WCAG 2.2 A and AA or of its best practices', async () => {
+    const { page } = session;
+    await page.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+    for (const variant of [1, 0]) {
+        await player.option(variant);
+        const { violations } = await page.evaluate(() => axe.run(document, { runOnly: { type: 'tag',
+            values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] } }));
+        assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`),
+            [], `on ${variant ? 'four' : 'three'} per side`);
+    }
+});
 
 test('a screen reader finds the buttons, the radio group, the named cells and the rules', async () => {
     const { page } = session;

@@ -114,3 +114,17 @@ test('a new version put on the host takes over, and the next visit shows it', as
     assert.ok(kept.length === 1 && !before.includes(kept[0]), 'the new version\'s cache alone');
     await player.playAll(['C1', 'C2'], 'the next version');
 });
+
+// The categories whose audits do not hang on the machine's speed; performance is measured in
+// bench/web. A fresh host, so that nothing of the worker's takes part.
+test('Lighthouse finds nothing to mend in accessibility, best practices and SEO', async () => {
+    const fresh = await h.serveSite(h.sitePath);
+    try {
+        const report = await h.lighthouse(fresh.url);
+        for (const category of ['accessibility', 'best-practices', 'seo']) {
+            assert.deepEqual(h.failedAudits(report, category), [], category);
+        }
+    } finally {
+        await fresh.stop();
+    }
+});
