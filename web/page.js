@@ -178,7 +178,12 @@ add({
     page_show_caption__deps: ['$Page', ...strings],
     page_show_caption: function (row, caption, spokenName) {
         const element = Page.elements[row];
-        element.textContent = UTF8ToString(caption);
+        // Into the text it has: a new text node would cost the cell its layout twice over.
+        if (element.firstChild) {
+            element.firstChild.data = UTF8ToString(caption);
+        } else {
+            element.textContent = UTF8ToString(caption);
+        }
         element.setAttribute('aria-label', UTF8ToString(spokenName));
     },
 
