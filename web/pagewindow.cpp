@@ -1,6 +1,7 @@
 // pagewindow.cpp: the game's window as a web page, the page's front end to the window.
 #include "pagewindow.h"
 
+#include "jsontext.h"
 #include "page.h"
 
 #include <algorithm>
@@ -18,20 +19,7 @@ class Record {
 public:
     Record& Text(std::string_view key, std::string_view value) {
         Key(key);
-        text_ += '"';
-        for (const char c : value) {
-            if (c == '"' || c == '\\') {
-                text_ += '\\';
-                text_ += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                text_ += "\\u00";
-                text_ += "0123456789abcdef"[c >> 4];
-                text_ += "0123456789abcdef"[c & 15];
-            } else {
-                text_ += c;
-            }
-        }
-        text_ += '"';
+        AppendJsonText(text_, value);
         return *this;
     }
     Record& Number(std::string_view key, int value) {

@@ -6,9 +6,9 @@
 // exported by name at link time (see CMakeLists.txt), so no Emscripten header is needed here.
 #include "description.h"
 #include "events.h"
+#include "jsontext.h"
 #include "memorywindow.h"
 
-#include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
@@ -25,20 +25,7 @@ std::mt19937 events; // the soak's stream of events, as the desktop soak draws i
 std::string reply;   // the last JSON text handed out; valid until the next call
 
 void Quote(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
+    AppendJsonText(out, text);
 }
 
 void Colour(std::string& out, Rgb c) {
