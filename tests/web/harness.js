@@ -179,7 +179,11 @@ async function serveSite(folder) {
     });
     let port = 0;
     host.start = () => new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
-    host.stop = () => new Promise((resolve) => server.close(resolve).closeAllConnections());
+    // Node 18's close() returns nothing to chain on.
+    host.stop = () => new Promise((resolve) => {
+        server.close(resolve);
+        server.closeAllConnections();
+    });
     await host.start();
     port = server.address().port;
     host.url = `http://127.0.0.1:${port}/`;
