@@ -16,9 +16,6 @@ class MemoryWindow final : private FrontEnd, public Window {
 public:
     MemoryWindow() : Window(static_cast<FrontEnd&>(*this)) { Build(); }
 
-    // The interval the timer last ran at, 0 while it is stopped.
-    int timerInterval() const { return timerInterval_; }
-
 private:
     void MakeForm(const description::FormSpec&, std::string_view) override {}
     void MakeControl(const description::ControlSpec&, const description::ControlSpec*,
@@ -28,9 +25,7 @@ private:
     }
     void ShowVisible(const description::ControlSpec&, bool) override {}
     void ShowColour(const description::ControlSpec&, Rgb) override {}
-    void SetTimer(int intervalMs) override { timerInterval_ = intervalMs; }
-
-    int timerInterval_ = 0;
+    void SetTimer(int) override {}
 };
 
 } // namespace pebblix
