@@ -47,6 +47,7 @@ add({
             }
             switch (control.kind) {
             case 'cell':
+                box.lineHeight = control.box[3] - 2 + 'px'; // inside its 1-px border
                 element.setAttribute('role', 'img');
                 element.setAttribute('aria-label', control.name);
             // fall through: a cell shows its caption as a label does, and so does the title strip
