@@ -307,8 +307,12 @@ class Player {
         this.clock = session.clock;
     }
 
-    // A reload: a fresh start for the page, as for the stand-in.
+    // A reload: a fresh start for the page, as for the stand-in. The page's program starts after
+    // its first paint, so the clock runs until it has.
     async restart() {
+        if (this.clock) {
+            await this.page.clock.resume();
+        }
         await this.page.reload({ waitUntil: 'load' });
         await ready(this.page);
         if (this.clock) {
