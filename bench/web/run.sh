@@ -1,7 +1,7 @@
 #!/bin/sh
 # run.sh: measures the web page in headless Chromium and prints its rows of the performance table.
 #
-#   sh bench/web/run.sh            builds the web tree (the `web` preset), 30 first paints each
+#   sh bench/web/run.sh            builds the web tree (the `web` preset), 60 first paints each
 #   RUNS=10 sh bench/web/run.sh    fewer
 #   sh bench/web/run.sh --rows     only the rows, to continue bench/run.sh's table
 #
