@@ -1,0 +1,501 @@
+// mainwindow.cpp: the game's window in the Win32 API, Windows' own front end to the window.
+#include "mainwindow.h"
+
+#include "controls.h"
+#include "resources.h"
+
+#include <commctrl.h>
+
+namespace pebblix {
+
+using namespace description;
+using win32::Pixels;
+using win32::Wide;
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+// A fixed border with a system menu and a close box, and neither minimise nor maximise box.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kFormExStyle = 0;
+
+DWORD FormStyle(const FormSpec& form) {
+    DWORD style = kFormStyle;
+    if (!form.systemMenu) {
+        style &= ~static_cast<DWORD>(WS_SYSMENU);
+    }
+    if (form.minMaxBoxes) {
+        style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    }
+    if (!form.fixedBorder) {
+        style |= WS_THICKFRAME;
+    }
+    return style;
+}
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = Inf_Igra_Pebblix::kClassName;
+    // A second window of the process finds the class already there, which is as good.
+    RegisterClassExW(&windowClass);
+}
+
+// A control's place in twips on the client area: frames hold their controls at their own corner.
+TwipRect OnClientArea(const ControlSpec& control) {
+    TwipRect rect = control.rect;
+    if (const ControlSpec* frame = Container(control)) {
+        rect.left += frame->rect.left;
+        rect.top += frame->rect.top;
+    }
+    return rect;
+}
+
+} // namespace
+
+Inf_Igra_Pebblix::Inf_Igra_Pebblix(HINSTANCE instance) : instance_(instance) {
+    // Version 6 of the common controls, which the manifest asks for, for the system's looks.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    RegisterFormClass(instance, &Procedure);
+    core_.Build();
+}
+
+Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
+    closing_ = true;
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    for (const auto& [spec, font] : fonts_) {
+        DeleteObject(font);
+    }
+    for (const auto& [colour, brush] : brushes_) {
+        DeleteObject(brush);
+    }
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
+    hwnd_ = CreateWindowExW(kFormExStyle, kClassName, Wide(title).c_str(), FormStyle(form),
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance_, this);
+    formColour_ = win32::Colour(form.backColor);
+    // The screen the window opens on gives the DPI its controls are made for.
+    Layout(GetDpiForWindow(hwnd_));
+}
+
+void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec*,
+                                   std::string_view spokenName) {
+    const std::size_t row = description::Row(control);
+    // Arrows move within a group: only the option buttons of one frame share one.
+    const bool groupGoesOn =
+        control.kind == ControlKind::OptionButton && lastMade_ >= 0 &&
+        kControls.at(static_cast<std::size_t>(lastMade_)).kind == ControlKind::OptionButton &&
+        kControls.at(static_cast<std::size_t>(lastMade_)).container == control.container;
+    DWORD style = WS_VISIBLE | (groupGoesOn ? 0 : WS_GROUP);
+    DWORD exStyle = 0;
+    const wchar_t* windowClass = WC_BUTTONW;
+    switch (control.kind) {
+    case ControlKind::Label:
+        windowClass = WC_STATICW;
+        style |= SS_NOPREFIX | (control.centred ? SS_CENTER | SS_CENTERIMAGE : SS_LEFT);
+        if (control.singleBorder) {
+            style |= WS_BORDER;
+        }
+        break;
+    case ControlKind::Frame:
+        style |= BS_GROUPBOX;
+        break;
+    case ControlKind::OptionButton:
+        // The selected button of a group holds its Tab stop; the button moves it as it is checked.
+        style |= BS_AUTORADIOBUTTON | (control.selected ? WS_TABSTOP : 0);
+        break;
+    case ControlKind::CommandButton:
+        // Drawn here, since a push button's face takes no colour.
+        style |= BS_OWNERDRAW | WS_TABSTOP;
+        break;
+    case ControlKind::TextBox:
+    default:
+        windowClass = WC_EDITW;
+        style |= WS_TABSTOP | (control.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL) |
+                 (control.readOnly ? ES_READONLY : 0) | (control.verticalScroll ? WS_VSCROLL : 0);
+        exStyle |= WS_EX_CLIENTEDGE;
+        break;
+    }
+    HWND made = win32::MakeChild(hwnd_, windowClass, Wide(control.text), style, exStyle,
+                                 kFirstId + static_cast<int>(row), Font(control.font), Place(row));
+    controls_.at(row) = made;
+    lastMade_ = static_cast<int>(row);
+    if (control.backColor) {
+        colours_.at(row) = win32::Colour(*control.backColor);
+    }
+    if (control.kind == ControlKind::OptionButton && control.selected) {
+        SendMessageW(made, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    if (!spokenName.empty()) {
+        spokenNames_.Name(made, spokenName);
+    }
+}
+
+// The stops come first in the windows' order, in the order given, which is the order the dialog
+// manager's Tab follows; the frames go last, beneath what they hold, so they never paint over it.
+void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
+    constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    HWND previous = HWND_TOP;
+    for (const ControlSpec* stop : stops) {
+        HWND control = controls_.at(description::Row(*stop));
+        SetWindowPos(control, previous, 0, 0, 0, 0, kOrderOnly);
+        previous = control;
+    }
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::Frame && controls_.at(description::Row(control))) {
+            SetWindowPos(controls_.at(description::Row(control)), HWND_BOTTOM, 0, 0, 0, 0,
+                         kOrderOnly);
+        }
+    }
+    if (!stops.empty()) {
+        focus_ = controls_.at(description::Row(*stops.front()));
+    }
+}
+
+void Inf_Igra_Pebblix::ShowCaption(const ControlSpec& cell, std::string_view caption,
+                                   std::string_view spokenName) {
+    HWND control = controls_.at(description::Row(cell));
+    SetWindowTextW(control, Wide(caption).c_str());
+    spokenNames_.Name(control, spokenName);
+}
+
+void Inf_Igra_Pebblix::ShowVisible(const ControlSpec& cell, bool visible) {
+    ShowWindow(controls_.at(description::Row(cell)), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
+    const std::size_t row = description::Row(cell);
+    colours_.at(row) = win32::Colour(colour);
+    InvalidateRect(controls_.at(row), nullptr, TRUE);
+}
+
+// Setting the timer again under the same id drops the interval under way and starts a new one.
+void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
+    if (intervalMs > 0) {
+        ::SetTimer(hwnd_, kTimer1, static_cast<UINT>(intervalMs), nullptr);
+    } else {
+        KillTimer(hwnd_, kTimer1);
+    }
+    timerInterval_ = intervalMs > 0 ? intervalMs : 0;
+}
+
+void Inf_Igra_Pebblix::Show() {
+    const SIZE size = FrameSize(dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
+                 work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetFocus(focus_);
+    UpdateWindow(hwnd_);
+}
+
+int Inf_Igra_Pebblix::Run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        Dispatch(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Inf_Igra_Pebblix::Dispatch(MSG& message) {
+    if (hwnd_ == nullptr || !IsDialogMessageW(hwnd_, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Inf_Igra_Pebblix::DispatchWaiting() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) {
+            Dispatch(message);
+        }
+    }
+}
+
+HWND Inf_Igra_Pebblix::control(const ControlSpec& row) const {
+    return controls_.at(description::Row(row));
+}
+
+HWND Inf_Igra_Pebblix::control(std::string_view name, std::int16_t index) const {
+    const ControlSpec* row = Find(name, index);
+    return row != nullptr ? control(*row) : nullptr;
+}
+
+LRESULT CALLBACK Inf_Igra_Pebblix::Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // The window's first message brings the object it belongs to.
+        auto* self = static_cast<Inf_Igra_Pebblix*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<Inf_Igra_Pebblix*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr || self->hwnd_ != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kTimer1) {
+            core_.Tick();
+        }
+        return 0;
+    case WM_DRAWITEM:
+        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return StaticColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+        EraseBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_NEXTDLGCTL:
+        // A multi-line text box asks for the next stop so when Tab is pressed in it.
+        SetFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0));
+        return 0;
+    case WM_ACTIVATE:
+        // The focus stays with its control while another window is active.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) {
+                focus_ = focus;
+            }
+        } else if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_GETDPISCALEDSIZE: {
+        *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<UINT>(wParam));
+        return TRUE;
+    }
+    case WM_DPICHANGED: {
+        Layout(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const SIZE size = FrameSize(dpi_);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        KillTimer(hwnd_, kTimer1);
+        for (HWND control : controls_) {
+            if (control != nullptr) {
+                spokenNames_.Forget(control);
+            }
+        }
+        // Closing the window ends the program; a window a test made and drops ends nothing.
+        if (!closing_) {
+            PostQuitMessage(0);
+        }
+        return 0;
+    case WM_NCDESTROY: {
+        HWND destroyed = hwnd_;
+        hwnd_ = nullptr;
+        controls_.fill(nullptr);
+        return DefWindowProcW(destroyed, message, wParam, lParam);
+    }
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+// A click acts once. An owner-drawn button reports a quick second click as a double click only,
+// and a double click on an option button comes after a click that already selected it.
+void Inf_Igra_Pebblix::Command(int id, int code, HWND control) {
+    if (control == nullptr && id == IDOK) {
+        // Enter, as the dialog manager reports it: it presses the focused command button.
+        const int focused = Row(GetFocus());
+        if (focused >= 0 &&
+            kControls.at(static_cast<std::size_t>(focused)).kind == ControlKind::CommandButton) {
+            core_.Click(kControls.at(static_cast<std::size_t>(focused)));
+        }
+        return;
+    }
+    const int row = Row(control);
+    if (row >= 0 && (code == BN_CLICKED || code == BN_DBLCLK)) {
+        core_.Click(kControls.at(static_cast<std::size_t>(row)));
+    }
+}
+
+void Inf_Igra_Pebblix::Layout(UINT dpi) {
+    dpi_ = dpi;
+    std::vector<std::pair<const FontSpec*, HFONT>> old = std::move(fonts_);
+    fonts_.clear();
+    for (const ControlSpec& control : kControls) {
+        if (Font(control.font) == nullptr) {
+            fonts_.emplace_back(control.font, win32::MakeFont(*control.font, dpi));
+        }
+    }
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (controls_[row] != nullptr) {
+            const RECT place = Place(row);
+            SetWindowPos(controls_[row], nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(controls_[row], WM_SETFONT,
+                         reinterpret_cast<WPARAM>(Font(kControls[row].font)), TRUE);
+        }
+    }
+    for (const auto& [spec, font] : old) {
+        DeleteObject(font);
+    }
+    // The picture at the sizes this DPI wants of a title bar's and a task switcher's icon.
+    const auto load = [&](int metric) {
+        return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PEBBLIX), IMAGE_ICON,
+                                             GetSystemMetricsForDpi(metric, dpi),
+                                             GetSystemMetricsForDpi(metric, dpi), 0));
+    };
+    const std::pair<HICON*, std::pair<WPARAM, int>> icons[] = {
+        {&bigIcon_, {ICON_BIG, SM_CXICON}}, {&smallIcon_, {ICON_SMALL, SM_CXSMICON}}};
+    for (const auto& [icon, kind] : icons) {
+        HICON made = load(kind.second);
+        SendMessageW(hwnd_, WM_SETICON, kind.first, reinterpret_cast<LPARAM>(made));
+        if (*icon != nullptr) {
+            DestroyIcon(*icon);
+        }
+        *icon = made;
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+RECT Inf_Igra_Pebblix::Place(std::size_t row) const {
+    const TwipRect rect = OnClientArea(kControls.at(row));
+    const int left = Pixels(rect.left, dpi_);
+    const int top = Pixels(rect.top, dpi_);
+    return {left, top, left + Pixels(rect.width, dpi_), top + Pixels(rect.height, dpi_)};
+}
+
+SIZE Inf_Igra_Pebblix::FrameSize(UINT dpi) const {
+    RECT frame{0, 0, Pixels(kForm.clientWidth, dpi), Pixels(kForm.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, FormStyle(kForm), FALSE, kFormExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+HFONT Inf_Igra_Pebblix::Font(const FontSpec* font) const {
+    for (const auto& [spec, made] : fonts_) {
+        if (spec == font) {
+            return made;
+        }
+    }
+    return nullptr;
+}
+
+HBRUSH Inf_Igra_Pebblix::Brush(COLORREF colour) {
+    auto [place, added] = brushes_.try_emplace(colour, nullptr);
+    if (added) {
+        place->second = CreateSolidBrush(colour);
+    }
+    return place->second;
+}
+
+LRESULT Inf_Igra_Pebblix::StaticColours(HDC dc, HWND control) {
+    const int row = Row(control);
+    if (row >= 0 && colours_.at(static_cast<std::size_t>(row))) {
+        const COLORREF colour = *colours_[static_cast<std::size_t>(row)];
+        SetBkColor(dc, colour);
+        return reinterpret_cast<LRESULT>(Brush(colour));
+    }
+    if (row >= 0 && kControls.at(static_cast<std::size_t>(row)).kind == ControlKind::TextBox) {
+        // A read-only text box keeps the white of one that can be typed into.
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+// A raised face of the button's colour, sunken while pressed, with the system's focus marks: a
+// dark outline and a dotted rectangle, unless the keyboard has not been used yet.
+void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
+    const int row = Row(item.hwndItem);
+    if (row < 0) {
+        return;
+    }
+    HDC dc = item.hDC;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused =
+        (item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0;
+    RECT face = item.rcItem;
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        FrameRect(dc, &face, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&face, -1, -1);
+    }
+    FillRect(dc, &face, Brush(colours_.at(static_cast<std::size_t>(row)).value_or(0)));
+    DrawEdge(dc, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    wchar_t text[64] = {};
+    const int length = GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
+    RECT label = item.rcItem;
+    if (pushed) {
+        OffsetRect(&label, 1, 1);
+    }
+    HGDIOBJ previous = SelectObject(dc, Font(kControls.at(static_cast<std::size_t>(row)).font));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, text, length, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    if (focused) {
+        RECT dots = item.rcItem;
+        const int inset = MulDiv(4, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
+        InflateRect(&dots, -inset, -inset);
+        DrawFocusRect(dc, &dots);
+    }
+}
+
+// The window's colour, and each frame's own inside it: a group frame paints only its line and
+// caption and leaves its inside to the window beneath.
+void Inf_Igra_Pebblix::EraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, Brush(formColour_));
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].kind == ControlKind::Frame && controls_[row] && colours_[row]) {
+            RECT frame{};
+            GetWindowRect(controls_[row], &frame);
+            MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&frame), 2);
+            FillRect(dc, &frame, Brush(*colours_[row]));
+        }
+    }
+}
+
+int Inf_Igra_Pebblix::Row(HWND control) const {
+    if (control == nullptr) {
+        return -1;
+    }
+    const int row = GetDlgCtrlID(control) - kFirstId;
+    if (row < 0 || row >= static_cast<int>(kControls.size()) ||
+        controls_[static_cast<std::size_t>(row)] != control) {
+        return -1;
+    }
+    return row;
+}
+
+} // namespace pebblix
