@@ -1,5 +1,5 @@
 // main.cpp: starts Pebblix: creates the window, lays out the first game, shows it and runs.
-#include "inf_igra_pebblix.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 

@@ -5,7 +5,7 @@
 // selection, or one timeout of the playback timer. Each run also reports how much more heap is
 // in use after it than before; anything above zero, repetition after repetition, is a leak.
 #include "colourbutton.h"
-#include "inf_igra_pebblix.h"
+#include "mainwindow.h"
 #include "memory.h"
 #include "optionbutton.h"
 

@@ -1,6 +1,6 @@
 // startup_window.cpp: starts the game's window as the game does and exits after its first frame.
 #include "first_paint.h"
-#include "inf_igra_pebblix.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 

@@ -19,9 +19,8 @@ add_subdirectory("${PEBBLIX_GOOGLETEST_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/googlet
 target_compile_options(gtest PRIVATE -w)
 target_compile_options(gtest_main PRIVATE -w)
 
-# One file holding the WebAssembly too: Emscripten 3.1.6's output would otherwise fetch() its
-# .wasm under node 18 and later, which fails. The soak-length tests need more than the first heap.
-target_link_options(gtest INTERFACE -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH=1)
+# The soak-length tests need more than the first heap.
+target_link_options(gtest INTERFACE -sALLOW_MEMORY_GROWTH=1)
 if(NOT TARGET GTest::gtest_main) # GoogleTest 1.11 and later name them so themselves
     add_library(GTest::gtest ALIAS gtest)
     add_library(GTest::gtest_main ALIAS gtest_main)

@@ -2,13 +2,13 @@
 # check-manual.sh: checks the built manual pages as man shows them, and that they name the window's
 # commands in the window's own words.
 #
-#   sh check-manual.sh MAN_DIR DESCRIPTION_HEADER
+#   sh check-manual.sh MAN_DIR WINDOW_EXPORT
 #
-# MAN_DIR holds man6/pebblix.6.gz and bg/man6/pebblix.6.gz as they are installed; the header is the
-# window's description, from which the seven command buttons' captions are read.
+# MAN_DIR holds man6/pebblix.6.gz and bg/man6/pebblix.6.gz as they are installed; the export is the
+# window's description as JSON (page.json), from which the command buttons' captions are read.
 set -eu
 
-man=$1 description=$2
+man=$1 export=$2
 
 failed=0
 fail() {
@@ -16,9 +16,11 @@ fail() {
     failed=1
 }
 
-captions=$(sed -n 's/.*Button([0-9], "\([^"]*\)".*/\1/p' "$description")
-count=$(echo "$captions" | grep -c . || true)
-[ "$count" -eq 7 ] || fail "$description: $count command buttons read, not 7"
+captions=$(python3 -c 'import json, sys
+for control in json.load(open(sys.argv[1], encoding="utf-8"))["controls"]:
+    if control["kind"] == "CommandButton":
+        print(control["text"])' "$export")
+[ -n "$captions" ] || fail "$export: no command buttons read"
 
 for page in "$man/man6/pebblix.6.gz" "$man/bg/man6/pebblix.6.gz"; do
     if ! gzip -t "$page"; then

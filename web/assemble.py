@@ -2,8 +2,8 @@
 """assemble.py: puts the web edition together: one self-contained file, pebblix.html, and its site.
 
 Into the page template go the program's JavaScript (with its WebAssembly inside), the markup of
-the window as the program builds it (the title, the client area and its style sheet, written at
-build time by the same program under node), the window's icon as a PNG drawn from its XPM picture,
+the window (the title, the client area and its style sheet, from the window's export, which the
+program's markup writer makes at build time: web/export.cpp), the window's icon as a PNG drawn from its XPM picture,
 and Liberation Serif cut down to the characters of the window's texts, with the font's licence;
 the page's Content-Security-Policy then names each of its inline scripts and styles by its hash.
 Needs Debian's python3-fonttools and python3-brotli.
@@ -98,12 +98,11 @@ def maskable(pixels, size, fill):
     return image
 
 
-def shown_characters(description):
-    """Every character of the string literals of the window's description, and the blank."""
-    literals = re.findall(r'"((?:[^"\\]|\\.)*)"', description)
+def shown_characters(texts):
+    """Every character of the texts the window shows, and the blank."""
     characters = set(" ")
-    for literal in literals:
-        characters.update(ch for ch in literal if ch >= " ")
+    for text in texts:
+        characters.update(ch for ch in text if ch >= " ")
     return "".join(sorted(characters))
 
 
@@ -161,14 +160,13 @@ def make_page(args):
     if "</script" in script.lower():
         sys.exit("assemble.py: the script would end its <script> element early")
     icon = png(xpm_pixels(open(args.icon, encoding="utf-8").read()))
-    text = shown_characters(open(args.description, encoding="utf-8").read())
-    font = font_subset(args.font, text)
-    markup = json.load(open(args.markup, encoding="utf-8"))
+    window = json.load(open(args.export, encoding="utf-8"))
+    font = font_subset(args.font, shown_characters(window["texts"]))
     parts = {
-        "@TITLE@": html.escape(markup["title"], quote=False),
+        "@TITLE@": html.escape(window["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
-        "@CLIENT_STYLE@": markup["style"],
-        "@CLIENT@": markup["markup"],
+        "@CLIENT_STYLE@": window["style"],
+        "@CLIENT@": window["markup"],
         "@FAVICON@": data_url("image/png", icon),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
@@ -187,33 +185,15 @@ def make_page(args):
         out.write(page)
 
 
-def described(description, name, setting):
-    """A setting of the window (name "kForm") or of a control, as written in the description."""
-    if name == "kForm":
-        block = re.search(r"kForm\{(.*?)\};", description, re.S)
-    else:
-        block = re.search(r'\.name = "%s",(.*?)(?:\.name =|$)' % name, description, re.S)
-    value = block and re.search(r"\.%s = (\"[^\"\\]*\"|RgbColor\(\d+, \d+, \d+\))" % setting,
-                                block.group(1))
-    if not value:
-        sys.exit("assemble.py: the description gives %s no %s" % (name, setting))
-    value = value.group(1)
-    if value.startswith('"'):
-        return value[1:-1]
-    return "#%02x%02x%02x" % tuple(int(v) for v in re.findall(r"\d+", value))
-
-
 def make_site(args):
     page = open(args.page, "rb").read()
-    description = open(args.description, encoding="utf-8").read()
+    window = json.load(open(args.export, encoding="utf-8"))
     picture = xpm_pixels(open(args.icon, encoding="utf-8").read())
     lang = re.search(rb'<html lang="([^"]+)"', page)
     if not lang:
         sys.exit("assemble.py: the page names no language")
-    background = described(description, "kForm", "backColor")
-    # The installed app is named as the window's title strip, and for short as the game, the
-    # last part of the window's caption.
-    caption = described(description, "kForm", "caption")
+    names = window["manifest"]
+    background = names["background_color"]
     fill = tuple(int(background[i : i + 2], 16) for i in (1, 3, 5))
     files = {"index.html": page}
     icons = []
@@ -225,8 +205,8 @@ def make_site(args):
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
-        "name": described(description, "Label1", "text"),
-        "short_name": caption.split(" - ")[-1].strip(),
+        "name": names["name"],
+        "short_name": names["short_name"],
         "description": args.summary,
         "lang": lang.group(1).decode("ascii"),
         "dir": "ltr",
@@ -234,7 +214,7 @@ def make_site(args):
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "theme_color": described(description, "Label1", "backColor"),
+        "theme_color": names["theme_color"],
         "background_color": background,
         "icons": icons,
     }
@@ -258,13 +238,12 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "icon", "description", "font", "licence", "markup",
-                 "output", "site", "page", "worker", "summary"):
+    for name in ("template", "script", "icon", "export", "font", "licence", "output", "site",
+                 "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
-    needed = (("site", "page", "icon", "description", "worker", "summary") if args.site else
-              ("template", "script", "icon", "description", "font", "licence", "markup",
-               "summary", "output"))
+    needed = (("site", "page", "icon", "export", "worker", "summary") if args.site else
+              ("template", "script", "icon", "export", "font", "licence", "summary", "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))

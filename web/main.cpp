@@ -1,8 +1,9 @@
-// main.cpp: starts the web edition of Pebblix: builds the page's window, lays out the first game.
+// main.cpp: starts the web edition of Pebblix: takes the page over, lays out the first game.
 //
 // The page, build/web/pebblix.html, is one self-contained file: the markup and style of
-// page.html.in, this program as WebAssembly with its JavaScript (page.js), the icon and the font,
-// put together by assemble.py. How the page meets its tests:
+// page.html.in with the window's own markup (written at build time, markupfrontend.h), this program
+// as WebAssembly with its JavaScript (page.js), which takes that markup over, the icon and the
+// font, put together by assemble.py. How the page meets its tests:
 //   - The client area is `#Inf_Igra_Pebblix`; each visible control is one element with the id
 //     `<Name>_<index>` (a member of a control array) or `<Name>`: `Label1_0`, the cells `Label2_0`
 //     to `Label2_8`, `Frame1`, `Frame2` (fieldsets with their legends), the radio inputs
@@ -18,12 +19,12 @@
 //     inside the page.
 //   - Nothing is added to `window`: the Emscripten runtime runs inside a function of its own.
 #include "page.h"
-#include "pagewindow.h"
+#include "pagefrontend.h"
 
 #include <emscripten.h>
 
 namespace {
-pebblix::PageWindow* page = nullptr;
+pebblix::PageFrontEnd* page = nullptr;
 } // namespace
 
 extern "C" {
@@ -40,7 +41,7 @@ EMSCRIPTEN_KEEPALIVE void page_tick() {
 
 int main() {
     // Lives as long as the page: the runtime stays up after main returns, to serve the events.
-    static pebblix::PageWindow window;
+    static pebblix::PageFrontEnd window;
     page = &window;
     window.Load();
     return 0;

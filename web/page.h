@@ -1,15 +1,14 @@
 // page.h: the page's script as the window's C++ side calls it (page.js), and the events it reports.
 //
-// Records are JSON objects, made by pagewindow.cpp; page.js says what each holds. Strings are
+// Records are JSON objects, made by pagefrontend.cpp; page.js says what each holds. Strings are
 // UTF-8 and end with a NUL. A control is named by its row of the description.
 #pragma once
 
 extern "C" {
 
 // Implemented in page.js.
-void page_make_form(const char* record);
-void page_make(int row, const char* record);
-void page_set_tab_order(const char* rows);
+void page_take_form(const char* record);
+void page_take(int row, const char* record);
 void page_show_caption(int row, const char* caption, const char* spokenName);
 void page_show_visible(int row, int visible);
 void page_show_colour(int row, int colour);

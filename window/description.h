@@ -6,7 +6,7 @@
 // and the tests read the same rows, so each value is written down exactly once.
 #pragma once
 
-#include "windowobjects.h"
+#include "formobjects.h"
 
 #include <array>
 #include <cstdint>
@@ -256,14 +256,6 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 400, .enabled = false},
 }};
 
-// What a screen reader calls the rules text box, which has no caption of its own.
-inline constexpr std::string_view kRulesName = "Правила на играта";
-
-// What a screen reader calls a cell: its place on the board counted from 1, and its piece by the
-// caption's numeric value ("Поле 5: празно" for the empty cell, "единица" and "двойка" for the
-// pieces). Both front ends name the cells so and rename them as the pieces move.
-std::string CellName(std::int16_t index, std::string_view caption);
-
 // The row of a control; nullptr when the window has no such control.
 constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1) {
     for (const ControlSpec& control : kControls) {
@@ -298,10 +290,6 @@ constexpr bool IsTitle(const ControlSpec& control) {
 constexpr bool IsRules(const ControlSpec& control) {
     return control.name == "Text1" && control.index == 0;
 }
-
-// A control's name as the window's objects and the page's elements carry it: "Command1_3" for a
-// member of a control array, "Frame1" for a control of its own.
-std::string ControlId(const ControlSpec& control);
 
 // The stored rows of a list: the two solution tables for `List1`(1) and (2); none for the history.
 constexpr std::span<const std::string_view> ListRows(std::int16_t index) {

@@ -1,10 +1,10 @@
 // frontend.h: all that a front end provides to show the game's window.
 //
-// The window's common duties live in Window (window.h): the puzzle and its lists, the one walk over
+// The window's common duties live in Form (form.h): the puzzle and its lists, the one walk over
 // the description, the rule that an option click counts only when the selection changes, showing
 // the changed cells once a handler has returned, the title and the keyboard order. A front end
 // (the Qt window, the web page, the in-memory stand-in) only makes controls, draws cells, runs the
-// timer, and binds its event loop to Window's three events: Click(control) for a command or an
+// timer, and binds its event loop to Form's three events: Click(control) for a command or an
 // option button, Tick() for the timer and Load() at start-up.
 //
 // A control is named by its row of the description (description::kControls) throughout; a front
@@ -12,7 +12,7 @@
 #pragma once
 
 #include "description.h"
-#include "windowobjects.h"
+#include "formobjects.h"
 
 #include <span>
 #include <string_view>
@@ -30,9 +30,9 @@ public:
     // One shown control of the description, inside `container` (nullptr: the client area), which
     // was made before it. It shows the description's caption, colours and font. `spokenName` is
     // what a screen reader calls it where its text does not say (a cell, the rules text), else
-    // empty. A command button and an option button report their clicks to Window::Click; an
-    // option button only when it becomes selected, or on every click: Window ignores the rest.
-    // Never called for the lists, the hidden text box and the timer, which Window keeps as data.
+    // empty. A command button and an option button report their clicks to Form::Click; an
+    // option button only when it becomes selected, or on every click: Form ignores the rest.
+    // Never called for the lists, the hidden text box and the timer, which Form keeps as data.
     virtual void MakeControl(const description::ControlSpec& control,
                              const description::ControlSpec* container,
                              std::string_view spokenName) = 0;
@@ -50,7 +50,7 @@ public:
 
     // Starts the timer ticking every `intervalMs` from now, dropping any interval under way, so
     // that a restarted playback shows its first row a whole interval later; 0 stops it. Each
-    // tick goes to Window::Tick.
+    // tick goes to Form::Tick.
     virtual void SetTimer(int intervalMs) = 0;
 };
 

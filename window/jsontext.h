@@ -1,8 +1,10 @@
-// jsontext.h: a text written as a JSON string, for what crosses from C++ to JavaScript.
+// jsontext.h: texts and objects written as JSON, for what crosses from C++ to JavaScript.
 //
-// The page's records of its controls (web/) and the stand-in's replies to the browser tests are
-// JSON; both quote their texts here.
+// The page's records of its controls (web/), the description the page's build and tests read,
+// and the stand-in's replies to the browser tests are JSON; all are written here.
 #pragma once
+
+#include "formobjects.h"
 
 #include <string>
 #include <string_view>
@@ -26,6 +28,52 @@ inline void AppendJsonText(std::string& out, std::string_view text) {
         }
     }
     out += '"';
+}
+
+// A JSON object built one member at a time, in the order given.
+class JsonObject {
+public:
+    JsonObject& Text(std::string_view key, std::string_view value) {
+        Key(key);
+        AppendJsonText(text_, value);
+        return *this;
+    }
+    JsonObject& Number(std::string_view key, int value) {
+        Key(key);
+        text_ += DecimalText(value);
+        return *this;
+    }
+    JsonObject& Flag(std::string_view key, bool value) {
+        Key(key);
+        text_ += value ? "true" : "false";
+        return *this;
+    }
+    // A member whose value is JSON already: an object, a list, or null.
+    JsonObject& Raw(std::string_view key, std::string_view json) {
+        Key(key);
+        text_ += json;
+        return *this;
+    }
+    // The finished object.
+    std::string Close() const { return text_ + '}'; }
+
+private:
+    void Key(std::string_view key) {
+        text_ += text_.size() > 1 ? ",\"" : "\"";
+        text_ += key;
+        text_ += "\":";
+    }
+    std::string text_ = "{";
+};
+
+// A JSON list of the items, each written by `write(out, item)`.
+template <typename Items, typename Write> std::string JsonList(const Items& items, Write write) {
+    std::string out = "[";
+    for (const auto& item : items) {
+        out += out.size() > 1 ? "," : "";
+        write(out, item);
+    }
+    return out + ']';
 }
 
 } // namespace pebblix

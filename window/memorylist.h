@@ -4,7 +4,7 @@
 // plain rows in the order they were added.
 #pragma once
 
-#include "windowobjects.h"
+#include "formobjects.h"
 
 #include <span>
 #include <string>

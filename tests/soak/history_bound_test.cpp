@@ -1,7 +1,7 @@
 // history_bound_test.cpp: a million random events leave the history and the heap bounded.
 #include "events.h"
 #include "memory.h"
-#include "memorywindow.h"
+#include "standin.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using namespace pebblix::testing;
 
 // The most moves any game can last from the position on the board, found by trying every move
 // the puzzle allows and taking each back again.
-int LongestGameFrom(MemoryWindow& window) {
+int LongestGameFrom(StandIn& window) {
     int longest = 0;
     for (std::int16_t move = 0; move < 4; ++move) {
         const std::int16_t rows = window.list(0).ListCount();
@@ -29,7 +29,7 @@ int LongestGameFrom(MemoryWindow& window) {
 }
 
 int LongestGame() {
-    MemoryWindow window;
+    StandIn window;
     window.Load();
     const int three = LongestGameFrom(window);
     window.ClickOption(1);
@@ -47,7 +47,7 @@ TEST(HistoryBound, HoldsOverAMillionRandomEventsAndTheHeapStaysFlat) {
     constexpr int kEvents = 1'000'000;
     constexpr int kWarmUp = 20'000;
     const int longest = LongestGame();
-    MemoryWindow window;
+    StandIn window;
     window.Load();
     // Each row of the stored four-per-side solution is one move further than the one before.
     ASSERT_GE(longest, window.list(2).ListCount());

@@ -27,7 +27,7 @@ struct Coverage {
     int ticksPastTheTable = 0;
     int takeBacks = 0;
 
-    void Note(const Event& event, const MemoryWindow& model) {
+    void Note(const Event& event, const StandIn& model) {
         const bool playing = model.timerEnabled();
         if (event.kind == EventKind::Command && event.index == 5 && playing) {
             ++restartsDuringPlayback;
@@ -58,7 +58,7 @@ TEST_P(WindowSoak, WindowMatchesTheStandInAfterEveryEvent) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QString rules = window.rules()->toPlainText();
     Mirror mirror(window);
-    const MemoryWindow& model = mirror.model;
+    const StandIn& model = mirror.model;
 
     ASSERT_EQ(Observe(window), Observe(model)) << "seed " << seed << ", at start";
     std::mt19937 random(seed);

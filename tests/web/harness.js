@@ -2,8 +2,9 @@
 //
 // Every page is opened from file:// in a context that refuses every request and counts it, so a
 // test can insist that the page asked for nothing. Beside the page runs the game's own in-memory
-// stand-in, compiled to WebAssembly (standin.cpp), which also hands out the window description:
-// the tests take every coordinate, colour and text from it. The site, the folder for a web host,
+// stand-in, compiled to WebAssembly (standin.cpp). The window's description comes from its export,
+// page.json, which the page's markup writer makes at build time: the tests take every coordinate,
+// colour and text from it. The site, the folder for a web host,
 // is served from a small web server of the harness's own on 127.0.0.1.
 'use strict';
 
@@ -13,13 +14,17 @@ const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
 const url = require('node:url');
-const zlib = require('node:zlib');
 const { isDeepStrictEqual } = require('node:util');
 const { chromium } = require('playwright-core');
+const { PNG } = require('pngjs');
 
 const pagePath = path.resolve(process.env.PEBBLIX_PAGE || 'pebblix.html');
 const pageUrl = url.pathToFileURL(pagePath).href;
 const sitePath = path.resolve(process.env.PEBBLIX_SITE || path.join(pagePath, '..', 'site'));
+const exportPath = path.resolve(process.env.PEBBLIX_EXPORT || path.join(pagePath, '..', 'web', 'page.json'));
+
+// The window's description: {form, controls, solutions} (web/export.cpp says what each holds).
+const description = () => JSON.parse(fs.readFileSync(exportPath, 'utf8'));
 
 // Chromium as Debian ships it, headless. We run as root, hence no sandbox; the rest keeps the
 // browser itself from reaching out.
@@ -225,7 +230,7 @@ function siteVersion(folder, edit) {
     execFileSync(process.env.PEBBLIX_PYTHON || 'python3', [source('web', 'assemble.py'),
         '--site', folder, '--page', path.join(folder, 'pebblix.html'), '--summary', description,
         '--icon', source('window', 'icons', 'hamburger.xpm'), '--worker', source('web', 'sw.js.in'),
-        '--description', source('window', 'description.h')]);
+        '--export', exportPath]);
     return folder;
 }
 
@@ -241,7 +246,6 @@ async function standIn() {
         option: (i) => m._standin_option(i),
         tick: () => m._standin_tick(),
         state: () => json(m._standin_state()),
-        description: () => json(m._standin_description()),
         seed: (seed) => m._standin_seed(seed),
         nextEvent: () => m._standin_next_event(),
     };
@@ -402,49 +406,12 @@ class Player {
     }
 }
 
-// Decodes an 8-bit RGBA or RGB PNG (as Chromium's screenshots are) into rows of pixels: at() gives
-// a pixel's colour, alpha() its opacity.
+// A PNG (as Chromium's screenshots are) as pixels: at() gives a pixel's colour, alpha() its opacity.
 function decodePng(buffer) {
-    let offset = 8;
-    let width = 0;
-    let height = 0;
-    let channels = 4;
-    const data = [];
-    while (offset < buffer.length) {
-        const length = buffer.readUInt32BE(offset);
-        const type = buffer.toString('latin1', offset + 4, offset + 8);
-        const body = buffer.subarray(offset + 8, offset + 8 + length);
-        if (type === 'IHDR') {
-            width = body.readUInt32BE(0);
-            height = body.readUInt32BE(4);
-            assert.equal(body[8], 8, 'only 8-bit PNG');
-            channels = { 2: 3, 6: 4 }[body[9]];
-            assert.ok(channels, 'only RGB or RGBA PNG');
-        } else if (type === 'IDAT') {
-            data.push(body);
-        }
-        offset += 12 + length;
-    }
-    const raw = zlib.inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(height * stride);
-    for (let y = 0; y < height; y++) {
-        const filter = raw[y * (stride + 1)];
-        for (let x = 0; x < stride; x++) {
-            const value = raw[y * (stride + 1) + 1 + x];
-            const a = x >= channels ? pixels[y * stride + x - channels] : 0;
-            const b = y > 0 ? pixels[(y - 1) * stride + x] : 0;
-            const c = x >= channels && y > 0 ? pixels[(y - 1) * stride + x - channels] : 0;
-            const p = a + b - c;
-            const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c)
-                ? a : (Math.abs(p - b) <= Math.abs(p - c) ? b : c);
-            const predictor = [0, a, b, (a + b) >> 1, paeth][filter];
-            pixels[y * stride + x] = (value + predictor) & 0xff;
-        }
-    }
-    const start = (x, y) => (y * width + x) * channels;
-    return { width, height, at: (x, y) => [...pixels.subarray(start(x, y), start(x, y) + 3)],
-        alpha: (x, y) => (channels === 4 ? pixels[start(x, y) + 3] : 255) };
+    const { width, height, data } = PNG.sync.read(buffer);
+    const start = (x, y) => (y * width + x) * 4;
+    return { width, height, at: (x, y) => [...data.subarray(start(x, y), start(x, y) + 3)],
+        alpha: (x, y) => data[start(x, y) + 3] };
 }
 
 // The commonest colour inside a box, a few pixels in from its edges: the fill, not the caption.
@@ -462,7 +429,7 @@ function fillColour(image, box, inset = 3) {
 
 module.exports = {
     launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, lighthouse, failedAudits,
-    until, ready, standIn,
+    until, ready, standIn, description,
     elementId, expectedBoxes, readState, shown, boardOf, Player, decodePng, fillColour, pageUrl,
     pagePath, sitePath,
 };

@@ -20,7 +20,7 @@ before(async () => {
     browser = await h.launch();
     session = await h.openPage(browser);
     game = await h.standIn();
-    description = game.description();
+    description = h.description();
     player = new h.Player(session, game, description);
 });
 

@@ -10,7 +10,7 @@ let description;
 
 before(async () => {
     browser = await h.launch();
-    description = (await h.standIn()).description();
+    description = h.description();
 });
 
 after(() => browser.close());

@@ -29,7 +29,7 @@ before(async () => {
     page = context.pages()[0];
     errors = h.watchErrors(page);
     const game = await h.standIn();
-    description = game.description();
+    description = h.description();
     player = new h.Player({ page }, game, description);
 });
 

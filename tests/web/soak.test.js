@@ -28,7 +28,7 @@ test(`${count} random events, seed ${seed}`, { timeout: 15 * 60 * 1000 }, async 
     try {
         const session = await h.openPage(browser, { clock: true });
         const game = await h.standIn();
-        const player = new h.Player(session, game, game.description());
+        const player = new h.Player(session, game, h.description());
         game.seed(seed);
         const tally = {};
         for (let i = 0; i < count; i++) {

@@ -2,7 +2,7 @@
 // dispatch to the in-memory stand-in.
 #pragma once
 
-#include "window.h"
+#include "form.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -89,9 +89,9 @@ inline std::vector<Event> Events(std::string_view script) {
     return events;
 }
 
-// An event on the stand-in, or on any window driven through Window's events: a tick only while
+// An event on the stand-in, or on any window driven through Form's events: a tick only while
 // the timer runs; clicks on cells and keys in the rules text reach nothing there.
-inline void Apply(Window& window, const Event& event) {
+inline void Apply(Form& window, const Event& event) {
     switch (event.kind) {
     case EventKind::Command:
         window.ClickCommand(event.index);

@@ -3,8 +3,8 @@
 
 #include "events.h"
 #include "gamestate.h"
-#include "memorywindow.h"
 #include "puzzle.h"
+#include "standin.h"
 
 #include <initializer_list>
 #include <span>
@@ -49,7 +49,7 @@ inline std::vector<std::string> Rows(std::span<const std::string_view> table, st
 
 // A game as the player finds it: the window created and loaded, then the script (events.h) played.
 struct Game {
-    MemoryWindow window;
+    StandIn window;
     Puzzle& puzzle = window.puzzle();
 
     explicit Game(std::string_view script = "") {

@@ -6,9 +6,9 @@
 #include "colourbutton.h"
 #include "events.h"
 #include "gamestate.h"
-#include "inf_igra_pebblix.h"
-#include "memorywindow.h"
+#include "mainwindow.h"
 #include "optionbutton.h"
+#include "standin.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -131,7 +131,7 @@ public:
         }
     }
 
-    MemoryWindow model;
+    StandIn model;
 
 private:
     Inf_Igra_Pebblix& window_;

@@ -1,20 +1,20 @@
-// memorywindow.h: the game's window held in memory, for running the puzzle without a toolkit.
+// standin.h: the game's window held in memory, for running the puzzle without a toolkit.
 //
-// The simplest front end: it makes no controls and draws nothing, so the window is what Window
+// The simplest front end: it makes no controls and draws nothing, so the window is what Form
 // keeps. It starts as the description has it: nine visible cells with the four-per-side layout,
 // an empty history, the two stored solutions, "3" selected and the timer disabled. Tests read it
-// back through Window's accessors and drive it through its events.
+// back through Form's accessors and drive it through its events.
 #pragma once
 
+#include "form.h"
 #include "frontend.h"
-#include "window.h"
 
 namespace pebblix {
 
-// The front end comes first among the bases, so that it exists before Window takes it.
-class MemoryWindow final : private FrontEnd, public Window {
+// The front end comes first among the bases, so that it exists before Form takes it.
+class StandIn final : private FrontEnd, public Form {
 public:
-    MemoryWindow() : Window(static_cast<FrontEnd&>(*this)) { Build(); }
+    StandIn() : Form(static_cast<FrontEnd&>(*this)) { Build(); }
 
 private:
     void MakeForm(const description::FormSpec&, std::string_view) override {}

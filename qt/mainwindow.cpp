@@ -1,8 +1,9 @@
-// inf_igra_pebblix.cpp: the game's window in Qt Widgets, the desktop's front end to the window.
-#include "inf_igra_pebblix.h"
+// mainwindow.cpp: the game's window in Qt Widgets, the desktop's front end to the window.
+#include "mainwindow.h"
 
 #include "celllabel.h"
 #include "colourbutton.h"
+#include "controlnames.h"
 #include "framebox.h"
 #include "optionbutton.h"
 #include "windowfont.h"
@@ -52,8 +53,8 @@ void Fill(QWidget* widget, std::optional<Rgb> colour) {
 
 Inf_Igra_Pebblix::Inf_Igra_Pebblix(QWidget* parent) : QWidget(parent) {
     timer_ = new QTimer(this);
-    connect(timer_, &QTimer::timeout, this, [this] { core_.Tick(); });
-    core_.Build();
+    connect(timer_, &QTimer::timeout, this, [this] { form_.Tick(); });
+    form_.Build();
 }
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
@@ -123,7 +124,7 @@ QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* par
         option->setChecked(control.selected);
         connect(option, &QRadioButton::toggled, this, [this, &control](bool selected) {
             if (selected) {
-                core_.Click(control);
+                form_.Click(control);
             }
         });
         return option;
@@ -131,7 +132,7 @@ QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* par
     case ControlKind::CommandButton: {
         auto* button =
             new ColourButton(Text(control.text), Colour(control.backColor.value_or(Rgb{})), parent);
-        connect(button, &QPushButton::clicked, this, [this, &control] { core_.Click(control); });
+        connect(button, &QPushButton::clicked, this, [this, &control] { form_.Click(control); });
         return button;
     }
     case ControlKind::TextBox:

@@ -139,7 +139,7 @@ TEST_F(WindowTest, RulesTextKeepsItsTwelveLinesAndTheQuotationIsKeptExactly) {
     EXPECT_TRUE(lines[1].endsWith(QLatin1Char(' '))) << "line 2";
     EXPECT_TRUE(window.rules()->isReadOnly());
     EXPECT_EQ(window.rules()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(window.core().hiddenText(1), kQuotation);
+    EXPECT_EQ(window.form().hiddenText(1), kQuotation);
 }
 
 TEST_F(WindowTest, TimesNewRomanOrItsStandInDrawsEveryCharacter) {

@@ -1,8 +1,9 @@
-// windowobjects.h: what the puzzle may do with the window's controls, without any toolkit.
+// formobjects.h: what the puzzle may do with the window's controls, without any toolkit.
 //
 // The puzzle keeps its board in the captions of nine cell labels and its history in a list box,
-// as the window holds them. These small interfaces name exactly the operations it uses, so the
-// same puzzle code drives the real window and the in-memory stand-in the tests use.
+// as the window holds them. These small interfaces name exactly the operations it uses, and belong
+// to the puzzle: whatever shows the game (the window every front end shares, the in-memory
+// stand-in the tests use) implements them, so the same puzzle code drives all of them.
 #pragma once
 
 #include <climits>
@@ -64,17 +65,16 @@ public:
 // The window as the puzzle sees it: nine cells, three lists (the history and the two stored
 // solutions), the two option buttons and the timer. Indices outside the arrays are the caller's
 // error; the puzzle never makes one.
-class WindowObjects {
+class FormObjects {
 public:
-    virtual ~WindowObjects() = default;
+    virtual ~FormObjects() = default;
     virtual CellObject& Label2(std::int16_t index) = 0;
     virtual ListObject& List1(std::int16_t index) = 0;
     virtual OptionObject& Option1(std::int16_t index) = 0;
     virtual TimerObject& Timer1() = 0;
 };
 
-// The small text functions the puzzle uses, defined here so that the puzzle needs nothing of the
-// window's library but this header.
+// The small text functions the puzzle uses on the controls' texts.
 
 // Decimal text of a small integer: 0 -> "0", 1 -> "1", no blank and no sign for non-negatives.
 inline std::string DecimalText(int value) {

@@ -1,30 +1,31 @@
-// pagewindow.h: the game's window as a web page, the page's front end to the window.
+// pagefrontend.h: the game's window as a web page, the page's front end to the window.
 //
-// Window (window/window.h) walks the description and calls this class back to make each
-// control's element, to bring the cells' elements up to date and to run the timer; page.js does
-// the work in the page. The history and the two stored solutions, which the window never shows,
-// are data in Window, as on the desktop.
+// The page's markup is written at build time (markupfrontend.h): in the browser, Form
+// (window/form.h) walks the description and calls this class back to take each control's element
+// over, to bring the cells' elements up to date and to run the timer; page.js does the work in the
+// page. The history and the two stored solutions, which the window never shows, are data in Form,
+// as on the desktop.
 #pragma once
 
 #include "description.h"
+#include "form.h"
 #include "frontend.h"
-#include "window.h"
 
 namespace pebblix {
 
-class PageWindow final : private FrontEnd {
+class PageFrontEnd final : private FrontEnd {
 public:
-    // Builds every shown control's element, still hidden from the player.
-    PageWindow() { core_.Build(); }
-    PageWindow(const PageWindow&) = delete;
-    PageWindow& operator=(const PageWindow&) = delete;
+    // Takes over every shown control's element.
+    PageFrontEnd() { form_.Build(); }
+    PageFrontEnd(const PageFrontEnd&) = delete;
+    PageFrontEnd& operator=(const PageFrontEnd&) = delete;
 
     // Start-up: lays out the first game, then shows the page with the focus on the first stop.
     void Load();
 
     // The page's events (page.h).
-    void Click(int row) { core_.Click(description::kControls.at(static_cast<std::size_t>(row))); }
-    void Tick() { core_.Tick(); }
+    void Click(int row) { form_.Click(description::kControls.at(static_cast<std::size_t>(row))); }
+    void Tick() { form_.Tick(); }
 
 private:
     void MakeForm(const description::FormSpec& form, std::string_view title) override;
@@ -40,7 +41,7 @@ private:
 
     // The row of the control that takes the focus first.
     int firstStop_ = -1;
-    Window core_{*this};
+    Form form_{*this};
 };
 
 } // namespace pebblix

@@ -1,6 +1,6 @@
-// accessiblenames.cpp: the names of the window's controls: their ids, and what a screen reader
-// calls the cells of the board.
-#include "description.h"
+// controlnames.cpp: the names of the window's controls: their ids, and what a screen reader calls
+// the cells of the board.
+#include "controlnames.h"
 
 namespace pebblix::description {
 

@@ -1,5 +1,7 @@
-// window.cpp: the game's window as every front end has it, bound to the puzzle.
-#include "window.h"
+// form.cpp: the game's window as every front end has it, built on the puzzle.
+#include "form.h"
+
+#include "controlnames.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,11 +20,11 @@ bool TakesFocus(ControlKind kind) {
 
 } // namespace
 
-std::string Window::Title() {
+std::string Form::Title() {
     return std::string(kForm.address) + std::string(kForm.caption);
 }
 
-void Window::Build() {
+void Form::Build() {
     frontEnd_.MakeForm(kForm, Title());
     std::vector<const ControlSpec*> stops;
     for (const ControlSpec& control : kControls) {
@@ -73,11 +75,11 @@ void Window::Build() {
     frontEnd_.SetTabOrder(stops);
 }
 
-void Window::Load() {
+void Form::Load() {
     Handle([this] { puzzle_.Form_Load(); });
 }
 
-void Window::Click(const ControlSpec& control) {
+void Form::Click(const ControlSpec& control) {
     if (control.kind == ControlKind::CommandButton) {
         ClickCommand(control.index);
     } else if (control.kind == ControlKind::OptionButton) {
@@ -85,13 +87,13 @@ void Window::Click(const ControlSpec& control) {
     }
 }
 
-void Window::ClickCommand(std::int16_t index) {
+void Form::ClickCommand(std::int16_t index) {
     Handle([this, index] { puzzle_.Command1_Click(index); });
 }
 
 // The option buttons form one group: the clicked one becomes the selected one, and the puzzle
 // hears of the choice only when that changes the selection.
-void Window::ClickOption(std::int16_t index) {
+void Form::ClickOption(std::int16_t index) {
     if (options_.at(index).value) {
         return;
     }
@@ -101,18 +103,18 @@ void Window::ClickOption(std::int16_t index) {
     Handle([this, index] { puzzle_.Option1_Click(index); });
 }
 
-void Window::Tick() {
+void Form::Tick() {
     Handle([this] { puzzle_.Timer1_Timer(); });
 }
 
-template <typename Handler> void Window::Handle(Handler handler) {
+template <typename Handler> void Form::Handle(Handler handler) {
     handler();
     ShowChangedCells();
 }
 
 // A restart hides every cell and then shows again those in use: what the player sees of a cell
 // changes only if its last state differs from what is shown, so most cells are not touched.
-void Window::ShowChangedCells() {
+void Form::ShowChangedCells() {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         const Cell& cell = cells_[i];
         Cell& shown = shown_[i];

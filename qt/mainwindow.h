@@ -1,13 +1,13 @@
-// inf_igra_pebblix.h: the game's window in Qt Widgets, the desktop's front end to the window.
+// mainwindow.h: the game's window in Qt Widgets, the desktop's front end to the window.
 //
-// Window (window/window.h) walks the description and calls this class back to make each control,
+// Form (window/form.h) walks the description and calls this class back to make each control,
 // to draw the cells the puzzle changed and to run the timer. The seven command buttons, the option
 // buttons and the timer report to it; nothing else the player does changes anything.
 #pragma once
 
 #include "description.h"
+#include "form.h"
 #include "frontend.h"
-#include "window.h"
 
 #include <QWidget>
 
@@ -32,12 +32,12 @@ public:
     ~Inf_Igra_Pebblix() override;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load() { core_.Load(); }
+    void Form_Load() { form_.Load(); }
 
     // For tests and tools: the window's state and the controls, read-only in spirit.
-    const Window& core() const { return core_; }
-    const Puzzle& puzzle() const { return core_.puzzle(); }
-    const MemoryList& list(std::int16_t index) const { return core_.list(index); }
+    const Form& form() const { return form_; }
+    const Puzzle& puzzle() const { return form_.puzzle(); }
+    const MemoryList& list(std::int16_t index) const { return form_.list(index); }
     CellLabel* cell(std::int16_t index) const;
     ColourButton* command(std::int16_t index) const;
     OptionButton* option(std::int16_t index) const;
@@ -67,7 +67,7 @@ private:
     std::array<QWidget*, description::kControls.size()> widgets_{};
     QTimer* timer_ = nullptr;
     bool placed_ = false;
-    Window core_{*this};
+    Form form_{*this};
 };
 
 } // namespace pebblix

@@ -1,6 +1,6 @@
-// window.h: the game's window as every front end has it, bound to the puzzle.
+// form.h: the game's window as every front end has it, built on the puzzle.
 //
-// Window holds what the puzzle reads and writes: the nine cells as the puzzle last wrote them, the
+// Form holds what the puzzle reads and writes: the nine cells as the puzzle last wrote them, the
 // history and the two stored solutions, the option group's selection and the timer's state. It
 // builds the window from the description through its front end (frontend.h), runs the puzzle's
 // handlers on the front end's events, and afterwards hands the front end the cells that changed.
@@ -8,17 +8,17 @@
 #pragma once
 
 #include "description.h"
+#include "formobjects.h"
 #include "frontend.h"
 #include "memorylist.h"
 #include "puzzle.h"
-#include "windowobjects.h"
 
 #include <array>
 #include <string>
 
 namespace pebblix {
 
-class Window : public WindowObjects {
+class Form : public FormObjects {
 public:
     // A cell as the puzzle last wrote it.
     struct Cell final : CellObject {
@@ -33,9 +33,9 @@ public:
     };
 
     // Makes nothing yet: the front end calls Build once it can take the calls.
-    explicit Window(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    explicit Form(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
     // Walks the description once: makes the form and every shown control through the front end,
     // keeps the lists, the hidden text and the timer as data, and sets the keyboard order.
