@@ -61,7 +61,7 @@ Inf_Igra_Pebblix::Inf_Igra_Pebblix(HINSTANCE instance) : instance_(instance) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     RegisterFormClass(instance, &Procedure);
-    core_.Build();
+    form_.Build();
 }
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
@@ -262,7 +262,7 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == kTimer1) {
-            core_.Tick();
+            form_.Tick();
         }
         return 0;
     case WM_DRAWITEM:
@@ -336,13 +336,13 @@ void Inf_Igra_Pebblix::Command(int id, int code, HWND control) {
         const int focused = Row(GetFocus());
         if (focused >= 0 &&
             kControls.at(static_cast<std::size_t>(focused)).kind == ControlKind::CommandButton) {
-            core_.Click(kControls.at(static_cast<std::size_t>(focused)));
+            form_.Click(kControls.at(static_cast<std::size_t>(focused)));
         }
         return;
     }
     const int row = Row(control);
     if (row >= 0 && (code == BN_CLICKED || code == BN_DBLCLK)) {
-        core_.Click(kControls.at(static_cast<std::size_t>(row)));
+        form_.Click(kControls.at(static_cast<std::size_t>(row)));
     }
 }
 

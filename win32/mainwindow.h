@@ -1,6 +1,6 @@
 // mainwindow.h: the game's window in the Win32 API, Windows' own front end to the window.
 //
-// Window (window/window.h) walks the description and calls this class back to make each control
+// Form (window/form.h) walks the description and calls this class back to make each control
 // from the system's own classes, to show the cells the puzzle changed and to run the timer. The
 // seven command buttons, the option buttons and the timer report to it; nothing else the player
 // does changes anything. Every length in twips becomes pixels at the window's DPI, and is made
@@ -10,7 +10,7 @@
 #include "description.h"
 #include "frontend.h"
 #include "spokennames.h"
-#include "window.h"
+#include "form.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -40,7 +40,7 @@ public:
     Inf_Igra_Pebblix& operator=(const Inf_Igra_Pebblix&) = delete;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load() { core_.Load(); }
+    void Form_Load() { form_.Load(); }
     // Shows the window centred on the work area of its screen, the focus in the rules text.
     void Show();
 
@@ -58,7 +58,7 @@ public:
     // The control of a shown row of the description; nullptr for one kept as data.
     HWND control(const description::ControlSpec& row) const;
     HWND control(std::string_view name, std::int16_t index = -1) const;
-    const Window& core() const { return core_; }
+    const Form& form() const { return form_; }
     UINT dpi() const { return dpi_; }
     // The playback timer's interval while it runs, else 0.
     int timerInterval() const { return timerInterval_; }
@@ -112,7 +112,7 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     win32::SpokenNames spokenNames_;
-    Window core_{*this};
+    Form form_{*this};
 };
 
 } // namespace pebblix
