@@ -7,6 +7,8 @@
 #   sh setup.sh bench    build the benchmarks and print their table (bench/run.sh)
 #   sh setup.sh web      build the web edition, build/web/pebblix.html, and open it in a browser;
 #                        also the folder to put on a web host, build/web/site
+#   sh setup.sh windows  build the Windows edition: the portable build/windows/pebblix.exe and
+#                        the installer build/windows/pebblix-<version>-x64.msi
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -16,9 +18,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-play | test | package | bench | web) ;;
+play | test | package | bench | web | windows) ;;
 *)
-    echo "usage: sh setup.sh play|test|package|bench|web" >&2
+    echo "usage: sh setup.sh play|test|package|bench|web|windows" >&2
     exit 2
     ;;
 esac
@@ -48,6 +50,18 @@ if [ "$mode" = test ] || [ "$mode" = bench ]; then
 fi
 if [ "$mode" = bench ]; then
     packages="$packages libbenchmark-dev hyperfine xvfb time"
+fi
+# The Windows edition is cross-compiled with MinGW-w64 and needs no Qt: the compiler with POSIX
+# threads, windres, Pillow for the icon and wixl for the installer. Its tests run under Wine (64-bit
+# alone is enough), with GoogleTest built from Debian's sources.
+windows_packages="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+windows_packages="$windows_packages python3-pil wixl"
+windows_test_packages="wine wine64 googletest fonts-liberation"
+if [ "$mode" = windows ]; then
+    packages="$windows_packages"
+fi
+if [ "$mode" = test ]; then
+    packages="$packages $windows_packages $windows_test_packages"
 fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
@@ -108,6 +122,14 @@ if [ "$mode" = web ]; then
     exit 0
 fi
 
+if [ "$mode" = windows ]; then
+    cmake --preset windows -DBUILD_TESTING=OFF
+    cmake --build --preset windows
+    echo "The portable program, to copy anywhere: $(pwd)/build/windows/pebblix.exe"
+    echo "The installer for administrators: $(ls "$(pwd)"/build/windows/pebblix-*-x64.msi)"
+    exit 0
+fi
+
 if [ "$mode" = package ]; then
     # A tree of its own without the tests, built as a distribution builds its packages.
     sh packaging/build-package.sh . build/package
@@ -123,3 +145,7 @@ for preset in default asan; do
 done
 build_web ON
 ctest --preset web
+# The Windows edition and its tests under Wine, in a prefix of their own inside the build tree.
+cmake --preset windows -DBUILD_TESTING=ON
+cmake --build --preset windows
+ctest --preset windows
