@@ -215,6 +215,12 @@ int Inf_Igra_Pebblix::Run() {
 }
 
 void Inf_Igra_Pebblix::Dispatch(MSG& message) {
+    // Escape means nothing here. The window has no cancel button, and the rules text, a multi-line
+    // text box under the dialog manager, would take Escape for a request to close the window.
+    if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP) &&
+        message.wParam == VK_ESCAPE && hwnd_ != nullptr && IsChild(hwnd_, message.hwnd)) {
+        return;
+    }
     if (hwnd_ == nullptr || !IsDialogMessageW(hwnd_, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -261,7 +267,8 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kTimer1) {
+        // A tick already waiting in the queue when the timer stopped is dropped.
+        if (wParam == kTimer1 && timerInterval_ > 0) {
             form_.Tick();
         }
         return 0;

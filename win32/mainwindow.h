@@ -8,9 +8,9 @@
 #pragma once
 
 #include "description.h"
+#include "form.h"
 #include "frontend.h"
 #include "spokennames.h"
-#include "form.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
