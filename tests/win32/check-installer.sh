@@ -58,8 +58,11 @@ compare() {
     fi
 }
 
-# From a prefix without it, whatever an interrupted run left.
-run msiexec /x "Z:$installer" /qn || true
+# Windows Installer makes its own empty keys the first time it installs anything, where Windows
+# has them from the start: the prefix is compared from after one installation and removal, which
+# also takes away whatever an interrupted run left.
+run msiexec /i "Z:$installer" /qn
+run msiexec /x "Z:$installer" /qn
 snapshot >"$work/before"
 run msiexec /i "Z:$installer" /qn
 if [ ! -f "$prefix/drive_c/Program Files/Pebblix/pebblix.exe" ]; then
