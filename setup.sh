@@ -26,9 +26,13 @@ esac
 # What the game needs to build and run; the tests need a little more.
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev desktop-file-utils appstream dpkg-dev file"
+    packages="$packages libgtest-dev desktop-file-utils appstream file"
     # The package's checks: what a distribution's maintainer runs, and man to render the pages.
     packages="$packages lintian devscripts man-db groff-base"
+fi
+# The packaging folder's tools, wherever it is configured: dpkg-dev reads the changelog.
+if [ "$mode" = test ] || [ "$mode" = bench ]; then
+    packages="$packages dpkg-dev"
 fi
 if [ "$mode" = package ]; then
     packages="$packages dpkg-dev file"
@@ -53,8 +57,9 @@ fi
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     cat >&2 <<'MSG'
 This system has no apt-get. Install by hand: a C++20 compiler, CMake 3.22 or later, Ninja,
-the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), and for the tests
-GoogleTest, desktop-file-utils and appstream. Then build with:
+the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), for the package's
+files dpkg-parsechangelog, and for the tests GoogleTest, desktop-file-utils and appstream. Then
+build with:
     cmake --preset default && cmake --build --preset default
 MSG
     exit 1
