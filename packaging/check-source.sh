@@ -40,10 +40,10 @@ tar -xzf "$tarball" -C "$out"
 if run "$out/configure.log" "$cmake" -S "$out/$top" -B "$out/tree" -G Ninja -DBUILD_TESTING=OFF; then
     named=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$out/tree/CMakeCache.txt")
     [ "$named" = "$version" ] || fail "$top/CMakeLists.txt names version $named"
-    if "$cmake" --build "$out/tree" --target source_tarball >"$out/refusal.log" 2>&1; then
+    if "$cmake" --build "$out/tree" --target source_tarball >"$out/refusal.log" 2>&1 ||
+        [ -e "$out/tree/$top.tar.gz" ]; then
         fail "the unpacked tree made a tarball of its own"
     fi
-    grep -q "not a Git checkout" "$out/refusal.log" || fail "no reason given: $(cat "$out/refusal.log")"
 else
     fail "the unpacked tarball does not configure"
 fi
