@@ -41,7 +41,8 @@ fi
 # The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
 # node and acorn), fontTools with brotli to cut the embedded font from Liberation Serif, and Pillow
 # for the icons.
-web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2 python3-pil"
+web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2"
+web_packages="$web_packages python3-pil"
 if [ "$mode" = web ]; then
     packages="$web_packages"
 fi

@@ -59,6 +59,7 @@ def main():
 
     # The picture's drawn box, in pixels of the picture, against the icon's, finds the scale.
     px0, py0, px1, py1 = picture.getchannel("A").getbbox()
+    drawn = [(x, y) for y in range(height) for x in range(width) if picture.getpixel((x, y))[3]]
     for size in (192, 512):
         name = "maskable-%d.png" % size
         icon = Image.open(file(name)).convert("RGBA")
@@ -71,9 +72,9 @@ def main():
 
         def outside(k):
             left, top = (size - k * width) // 2, (size - k * height) // 2
-            return any(math.hypot(left + k * (x + dx) - centre, top + k * (y + dy) - centre) > radius
-                       for y in range(height) for x in range(width) if picture.getpixel((x, y))[3]
+            corners = ((left + k * (x + dx), top + k * (y + dy)) for x, y in drawn
                        for dx in (0, 1) for dy in (0, 1))
+            return any(math.dist(corner, (centre, centre)) > radius for corner in corners)
 
         if outside(k):
             check(name, "at %d times, the picture reaches past the circle of the mask" % k)

@@ -37,7 +37,8 @@ if [ "$tops" != "$top" ]; then
 fi
 
 tar -xzf "$tarball" -C "$out"
-if run "$out/configure.log" "$cmake" -S "$out/$top" -B "$out/tree" -G Ninja -DBUILD_TESTING=OFF; then
+if run "$out/configure.log" "$cmake" -S "$out/$top" -B "$out/tree" -G Ninja -DBUILD_TESTING=OFF
+then
     named=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$out/tree/CMakeCache.txt")
     [ "$named" = "$version" ] || fail "$top/CMakeLists.txt names version $named"
     if "$cmake" --build "$out/tree" --target source_tarball >"$out/refusal.log" 2>&1 ||
