@@ -17,12 +17,11 @@ set -eu
 
 cd "$(dirname "$0")/.."
 runs=${RUNS:-30}
-build=build/bench
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEBBLIX_BUILD_BENCH=ON \
-    -DBUILD_TESTING=OFF >&2
-cmake --build "$build" --target startup_window startup_floor handler_bench million_events >&2
-bin=$build/bench
+cmake --preset bench >&2
+cmake --build --preset bench >&2
+# The bench preset's tree, build/bench.
+bin=build/bench/bench
 work=$(mktemp -d)
 
 xvfb_pid=""
