@@ -28,16 +28,23 @@ esac
 # What the game needs to build and run; the tests need a little more.
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev desktop-file-utils appstream dpkg-dev file"
+    packages="$packages libgtest-dev desktop-file-utils appstream file"
     # The package's checks: what a distribution's maintainer runs, and man to render the pages.
     packages="$packages lintian devscripts man-db groff-base"
 fi
+# The packaging folder's tools, wherever it is configured: dpkg-dev reads the changelog and Pillow
+# draws the icons (test and bench have Pillow among the web edition's packages below).
+if [ "$mode" = test ] || [ "$mode" = bench ]; then
+    packages="$packages dpkg-dev"
+fi
 if [ "$mode" = package ]; then
-    packages="$packages dpkg-dev file"
+    packages="$packages dpkg-dev python3-pil file"
 fi
 # The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
-# node and acorn), and fontTools with brotli to cut the embedded font from Liberation Serif.
+# node and acorn), fontTools with brotli to cut the embedded font from Liberation Serif, and Pillow
+# for the icons.
 web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2"
+web_packages="$web_packages python3-pil"
 if [ "$mode" = web ]; then
     packages="$web_packages"
 fi
@@ -67,8 +74,9 @@ fi
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     cat >&2 <<'MSG'
 This system has no apt-get. Install by hand: a C++20 compiler, CMake 3.22 or later, Ninja,
-the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), and for the tests
-GoogleTest, desktop-file-utils and appstream. Then build with:
+the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), for the package's
+files dpkg-parsechangelog and Python's Pillow, and for the tests GoogleTest, desktop-file-utils and
+appstream. Then build with:
     cmake --preset default && cmake --build --preset default
 MSG
     exit 1

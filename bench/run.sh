@@ -17,12 +17,13 @@ set -eu
 
 cd "$(dirname "$0")/.."
 runs=${RUNS:-30}
-build=build/bench
+# Qt's platform: offscreen, but for the start-ups under Xvfb.
+export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPEBBLIX_BUILD_BENCH=ON \
-    -DBUILD_TESTING=OFF >&2
-cmake --build "$build" --target startup_window startup_floor handler_bench million_events >&2
-bin=$build/bench
+cmake --preset bench >&2
+cmake --build --preset bench >&2
+# The bench preset's tree, build/bench.
+bin=build/bench/bench
 work=$(mktemp -d)
 
 xvfb_pid=""
@@ -54,11 +55,8 @@ median() {
 # meet the same load on the machine; prints "<window ms> <window KiB> <floor ms> <floor KiB>",
 # medians of wall time (hyperfine) and of peak resident memory (/usr/bin/time).
 startup() {
-    if [ "$1" = xcb ]; then
-        env="DISPLAY=:$display QT_QPA_PLATFORM=xcb"
-    else
-        env="QT_QPA_PLATFORM=offscreen"
-    fi
+    env="QT_QPA_PLATFORM=$1"
+    [ "$1" = offscreen ] || env="DISPLAY=:$display $env"
     : >"$work/wt"
     : >"$work/ft"
     : >"$work/wm"
@@ -103,7 +101,7 @@ for platform in offscreen xcb; do
     row "peak resident memory, $name, median of $runs" "$2 KiB" "$4 KiB" "$r" "≤ 1.10" "$(met "$r" 1.10)"
 done
 
-QT_QPA_PLATFORM=offscreen "$bin/handler_bench" --benchmark_repetitions=10 \
+"$bin/handler_bench" --benchmark_repetitions=10 \
     --benchmark_format=csv >"$work/h.csv" 2>/dev/null
 # name,iterations,real_time,cpu_time,time_unit,...,heap_growth_B; manual times are in ns.
 for bench in Command/0 Command/1 Command/2 Command/3 Command/4 Command/5 Command/6 Option TimerTick; do
@@ -122,7 +120,7 @@ for bench in Command/0 Command/1 Command/2 Command/3 Command/4 Command/5 Command
         "≤ 10 µs; < 1 B a call" "$ok"
 done
 
-set -- $(QT_QPA_PLATFORM=offscreen "$bin/million_events")
+set -- $("$bin/million_events")
 # events N rss_before_kib A rss_after_kib B rss_peak_kib C most_rows D seconds E
 row "resident memory before / after 1,000,000 random events (${12} s)" "$4 / $6 KiB" "" "" \
     "≤ +1 MiB" "$(met "$6" $(($4 + 1024)))"

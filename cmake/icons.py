@@ -73,7 +73,8 @@ def opaque(picture, size, fill):
     layer = Image.new("RGBA", (size, size))
     layer.paste(picture.resize((width, height), Image.Resampling.NEAREST),
                 ((size - width) // 2, (size - height) // 2))
-    return Image.alpha_composite(Image.new("RGBA", (size, size), fill + (255,)), layer).convert("RGB")
+    ground = Image.new("RGBA", (size, size), fill + (255,))
+    return Image.alpha_composite(ground, layer).convert("RGB")
 
 
 def save_ico(picture, path):

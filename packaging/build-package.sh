@@ -3,10 +3,10 @@
 #
 #   sh build-package.sh SOURCE_DIR BUILD_DIR
 #
-# The tree is configured for /usr with the program in /usr/games, where Debian puts games, and
-# compiled with the distribution's flags; the package lands in BUILD_DIR. `sh setup.sh package` and
-# the package tests both build it through here, so the tests check what users install.
-# CMAKE and CPACK name the tools when they are not the ones on the PATH.
+# The tree is configured from the `package` preset: for /usr with the program in /usr/games, where
+# Debian puts games, and compiled with the distribution's flags; the package lands in BUILD_DIR.
+# `sh setup.sh package` and the package tests both build it through here, so the tests check what
+# users install. CMAKE and CPACK name the tools when they are not the ones on the PATH.
 set -eu
 
 source=$1 build=$2
@@ -16,19 +16,15 @@ case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
 cd "$source"
 # The distribution's hardening: position-independent code, -fstack-protector-strong,
 # _FORTIFY_SOURCE and full RELRO by default, and BIND_NOW through +all. dpkg-buildflags also maps
-# the source folder to "." in the debug information, so builds in different places agree.
-cxxflags="" ldflags=""
-if command -v dpkg-buildflags >/dev/null 2>&1; then
-    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-    cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-    ldflags=$(dpkg-buildflags --get LDFLAGS)
-fi
+# the source folder to "." in the debug information, so builds in different places agree. CMake
+# takes CXXFLAGS and LDFLAGS as the tree's flags when it first configures it; the preset's build
+# type None adds none of its own, as in Debian's own CMake builds. The package strips the program.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
+export CXXFLAGS LDFLAGS
 
-# Build type None: those flags alone choose optimisation and debug information, as in Debian's own
-# CMake builds. The package strips the program.
-"$cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
-    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
+"$cmake" --preset package -B "$build"
 "$cmake" --build "$build"
 rm -f "$build"/*.deb
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$build"

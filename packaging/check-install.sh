@@ -4,7 +4,8 @@
 #   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR APP_ID
 #
 # The menu entry and the metainfo must pass their validators, and every file one of them names
-# (the program, the icon, the menu entry itself) must be installed beside it.
+# (the program, the icon, the menu entry itself) must be installed beside it; the metainfo's
+# releases are the installed changelog's.
 set -eu
 
 cmake=$1 build=$2 root=$3 id=$4
@@ -71,6 +72,14 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 [ "$launchable" = "$id.desktop" ] || fail "metainfo launches '$launchable', not $id.desktop"
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ "$binary" = "${program##*/}" ] || fail "metainfo provides '$binary', the entry starts '$program'"
+
+# The metainfo lists the installed changelog's releases, newest first, an item for each of its items.
+want=$(gzip -dc "$share/doc/pebblix/changelog.gz" |
+    awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 } /^  \* / { n++ } END { print v, n }' |
+    tr -d '()')
+got=$(awk '/<release / { if (v != "") print v, n; v = $0; sub(/.*version="/, "", v); sub(/".*/, "", v); n = 0 }
+    /<li>/ { n++ } END { print v, n }' "$metainfo")
+[ "$got" = "$want" ] || fail "the metainfo's releases and items ($got) are not the changelog's ($want)"
 
 [ "$failed" -eq 0 ] && echo "installed files check out"
 exit "$failed"

@@ -3,10 +3,11 @@
 
 Into the page template go the program's JavaScript (with its WebAssembly inside), the markup of
 the window (the title, the client area and its style sheet, from the window's export, which the
-program's markup writer makes at build time: web/export.cpp), the window's icon as a PNG drawn from its XPM picture,
-and Liberation Serif cut down to the characters of the window's texts, with the font's licence;
-the page's Content-Security-Policy then names each of its inline scripts and styles by its hash.
-Needs Debian's python3-fonttools and python3-brotli.
+page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG, and
+Liberation Serif cut down to the characters of the window's texts, with the font's licence; the
+page's Content-Security-Policy then names each of its inline scripts and styles by its hash. The
+icons are drawn by the project's icon drawer, cmake/icons.py, given with --icons. Needs Debian's
+python3-fonttools, python3-brotli and python3-pil.
 
 With --site, it makes from the finished page the folder to put on a web host instead: the page as
 index.html, its web app manifest, its icons drawn larger from the same picture and the service
@@ -17,16 +18,15 @@ import argparse
 import base64
 import hashlib
 import html
+import importlib.util
 import io
 import json
-import math
 import os
 import re
-import struct
 import sys
-import zlib
 
 from fontTools import subset
+from PIL import Image
 
 # The embedded font's family, as the page's style names it.
 FAMILY = "Pebblix Serif"
@@ -36,66 +36,16 @@ def data_url(mime, payload):
     return "data:%s;base64,%s" % (mime, base64.b64encode(payload).decode("ascii"))
 
 
-def xpm_pixels(xpm_text):
-    """An XPM picture's rows of RGBA tuples: one character a pixel, colours '#RRGGBB' or None."""
-    rows = re.findall(r'"([^"]*)"', xpm_text)
-    width, height, colours, chars = (int(v) for v in rows[0].split()[:4])
-    palette = {}
-    for row in rows[1 : 1 + colours]:
-        key, words = row[:chars], row[chars:].split()
-        value = words[words.index("c") + 1]
-        if value.lower() == "none":
-            palette[key] = (0, 0, 0, 0)
-        elif re.fullmatch(r"#[0-9A-Fa-f]{6}", value):
-            palette[key] = tuple(int(value[i : i + 2], 16) for i in (1, 3, 5)) + (255,)
-        else:
-            sys.exit("assemble.py: the icon's colour %r is not #RRGGBB or None" % value)
-    pixels = rows[1 + colours : 1 + colours + height]
-    if len(pixels) != height or any(len(p) != width * chars for p in pixels):
-        sys.exit("assemble.py: the icon's pixel rows do not match its size")
-    return [[palette[p[x : x + chars]] for x in range(0, len(p), chars)] for p in pixels]
+def png(image):
+    out = io.BytesIO()
+    image.save(out, "PNG", optimize=True)
+    return out.getvalue()
 
 
-def png(pixels):
-    """An 8-bit RGBA PNG of rows of RGBA tuples."""
-    raw = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in pixels)
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-
-    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
-def scaled(pixels, size):
-    """The picture drawn at `size` pixels square, each pixel repeated: as sharp as the original."""
-    return [[pixels[y * len(pixels) // size][x * len(pixels[0]) // size] for x in range(size)]
-            for y in range(size)]
-
-
-def maskable(pixels, size, fill):
-    """The picture on an opaque square of `fill`, at the largest whole-pixel scale at which all of
-    it lies in the circle that every mask keeps: the middle 80 % of the icon's width."""
-    height, width = len(pixels), len(pixels[0])
-    centre, radius = size / 2, 0.4 * size
-    drawn = [(x, y) for y in range(height) for x in range(width) if pixels[y][x][3]]
-
-    def fits(k):
-        left, top = (size - k * width) // 2, (size - k * height) // 2
-        return all(math.hypot(left + k * (x + dx) - centre, top + k * (y + dy) - centre) <= radius
-                   for x, y in drawn for dx in (0, 1) for dy in (0, 1))
-
-    scales = [k for k in range(1, size // max(width, height) + 1) if fits(k)]
-    if not scales:
-        sys.exit("assemble.py: the icon does not fit a maskable icon of %d pixels" % size)
-    k = scales[-1]
-    left, top = (size - k * width) // 2, (size - k * height) // 2
-    image = [[fill + (255,)] * size for _ in range(size)]
-    for x, y in drawn:
-        for yy in range(top + k * y, top + k * (y + 1)):
-            image[yy][left + k * x : left + k * (x + 1)] = [pixels[y][x]] * k
-    return image
+def picture(path):
+    """The window's picture, as the icons are drawn from it."""
+    with Image.open(path) as source:
+        return source.convert("RGBA")
 
 
 def shown_characters(texts):
@@ -159,7 +109,7 @@ def make_page(args):
     script = open(args.script, encoding="utf-8").read()
     if "</script" in script.lower():
         sys.exit("assemble.py: the script would end its <script> element early")
-    icon = png(xpm_pixels(open(args.icon, encoding="utf-8").read()))
+    icon = png(args.icons.repeated(picture(args.icon), 32))
     window = json.load(open(args.export, encoding="utf-8"))
     font = font_subset(args.font, shown_characters(window["texts"]))
     parts = {
@@ -188,7 +138,7 @@ def make_page(args):
 def make_site(args):
     page = open(args.page, "rb").read()
     window = json.load(open(args.export, encoding="utf-8"))
-    picture = xpm_pixels(open(args.icon, encoding="utf-8").read())
+    drawing = picture(args.icon)
     lang = re.search(rb'<html lang="([^"]+)"', page)
     if not lang:
         sys.exit("assemble.py: the page names no language")
@@ -200,8 +150,8 @@ def make_site(args):
     for size in (192, 512):
         for purpose in ("any", "maskable"):
             name = "icon-%d%s.png" % (size, "" if purpose == "any" else "-maskable")
-            files[name] = png(scaled(picture, size) if purpose == "any"
-                              else maskable(picture, size, fill))
+            files[name] = png(args.icons.repeated(drawing, size) if purpose == "any"
+                              else args.icons.maskable(drawing, size, fill))
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
@@ -238,15 +188,20 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "icon", "export", "font", "licence", "output", "site",
-                 "page", "worker", "summary"):
+    for name in ("template", "script", "icon", "icons", "export", "font", "licence", "output",
+                 "site", "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
-    needed = (("site", "page", "icon", "export", "worker", "summary") if args.site else
-              ("template", "script", "icon", "export", "font", "licence", "summary", "output"))
+    needed = (("site", "page", "icon", "icons", "export", "worker", "summary") if args.site else
+              ("template", "script", "icon", "icons", "export", "font", "licence", "summary",
+               "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))
+    # The project's one drawer of the icon (cmake/icons.py), used as a library.
+    spec = importlib.util.spec_from_file_location("icons", args.icons)
+    args.icons = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(args.icons)
     (make_site if args.site else make_page)(args)
 
 

@@ -1,11 +1,11 @@
 #!/bin/sh
 # play-build.sh: configures a scratch tree from the `play` preset with every package that only the
-# tests or the benchmarks use made unfindable, then builds the game in it.
+# tests, the benchmarks or the package's files use made unfindable, then builds the game in it.
 #
 #   sh play-build.sh CMAKE SOURCE_DIR SCRATCH_DIR
 #
-# A find_package of a test-only package that the play build reaches fails the configuration here,
-# as it would on a player's machine that lacks the package.
+# A find_package of a test-only package, or the changelog's reader or the icons' python3, that the
+# play build reaches fails the configuration here, as it would on a player's machine that lacks it.
 set -eu
 
 cmake=$1 source=$2 tree=$3
@@ -15,7 +15,9 @@ cd "$source"
 "$cmake" --preset play -B "$tree" \
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON \
-    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+    -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    -DPEBBLIX_DPKG_PARSECHANGELOG=/nonexistent/dpkg-parsechangelog \
+    -DPEBBLIX_ICONS_PYTHON=/nonexistent/python3
 "$cmake" --build "$tree" --target pebblix
 test -x "$tree/app/pebblix"
 echo "the play build needs no test package"
