@@ -14,9 +14,9 @@ int main() {
     windowClass.lpszClassName = L"Floor";
     RegisterClassExW(&windowClass);
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    HWND window = CreateWindowExW(0, L"Floor", L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"Floor", L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, nullptr, nullptr, windowClass.hInstance, nullptr);
     const UINT dpi = GetDpiForWindow(window);
     RECT frame{0, 0, win32::Pixels(description::kForm.clientWidth, dpi),
                win32::Pixels(description::kForm.clientHeight, dpi)};
