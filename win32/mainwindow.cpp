@@ -198,9 +198,8 @@ void Inf_Igra_Pebblix::Show() {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - size.cx) / 2,
-                 work.top + (work.bottom - work.top - size.cy) / 2, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea(work.left + (work.right - work.left - size.cx) / 2,
+                  work.top + (work.bottom - work.top - size.cy) / 2);
     ShowWindow(hwnd_, SW_SHOW);
     SetFocus(focus_);
     UpdateWindow(hwnd_);
@@ -307,9 +306,7 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
         Layout(HIWORD(wParam));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        const SIZE size = FrameSize(dpi_);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        FitClientArea(suggested.left, suggested.top);
         return 0;
     }
     case WM_DESTROY:
@@ -398,6 +395,23 @@ RECT Inf_Igra_Pebblix::Place(std::size_t row) const {
     const int left = Pixels(rect.left, dpi_);
     const int top = Pixels(rect.top, dpi_);
     return {left, top, left + Pixels(rect.width, dpi_), top + Pixels(rect.height, dpi_)};
+}
+
+// The window at (left, top), sized so that its client area has the form's size at its DPI. Where
+// the frame the system draws differs from the one it computes for that DPI (Wine keeps the frame of
+// the DPI it started with), the difference is made up.
+void Inf_Igra_Pebblix::FitClientArea(int left, int top) {
+    constexpr UINT kPlaceOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+    const SIZE size = FrameSize(dpi_);
+    SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, kPlaceOnly);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int wider = Pixels(kForm.clientWidth, dpi_) - client.right;
+    const int taller = Pixels(kForm.clientHeight, dpi_) - client.bottom;
+    if (wider != 0 || taller != 0) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + wider, size.cy + taller,
+                     kPlaceOnly | SWP_NOMOVE);
+    }
 }
 
 SIZE Inf_Igra_Pebblix::FrameSize(UINT dpi) const {

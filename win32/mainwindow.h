@@ -84,6 +84,7 @@ private:
     // Where a row's control lies on the client area, in pixels at the window's DPI.
     RECT Place(std::size_t row) const;
     SIZE FrameSize(UINT dpi) const;
+    void FitClientArea(int left, int top);
     HFONT Font(const description::FontSpec* font) const;
     HBRUSH Brush(COLORREF colour);
     // What a static control, a group frame or an option button is painted with.

@@ -34,21 +34,14 @@ struct Shown {
     HWND Focus() const { return GetFocus(); }
 };
 
-TEST(Layout, EveryControlAtItsPlaceInPixelsAtTheScreensDpi) {
-    Shown shown;
-    const UINT dpi = shown.window.dpi();
-    // The run at 144 dots per inch says so; a screen left at 96 would pass it unnoticed.
-    const char* asked = std::getenv("PEBBLIX_DPI");
-    EXPECT_EQ(dpi, asked != nullptr ? static_cast<UINT>(std::atoi(asked)) : 96u);
+// Every control made (and only those shown) at its place and size in pixels at `dpi`.
+void ExpectLayout(const Inf_Igra_Pebblix& window, UINT dpi) {
     RECT client{};
-    GetClientRect(shown.window.hwnd(), &client);
+    GetClientRect(window.hwnd(), &client);
     EXPECT_EQ(client.right, Pixels(kForm.clientWidth, dpi));
     EXPECT_EQ(client.bottom, Pixels(kForm.clientHeight, dpi));
-    const LONG style = GetWindowLongW(shown.window.hwnd(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-    EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
     for (const ControlSpec& control : kControls) {
-        HWND made = shown.window.control(control);
+        HWND made = window.control(control);
         ASSERT_EQ(made != nullptr, control.visible && control.kind != ControlKind::ListBox &&
                                        control.kind != ControlKind::Timer)
             << ControlId(control);
@@ -57,7 +50,7 @@ TEST(Layout, EveryControlAtItsPlaceInPixelsAtTheScreensDpi) {
         }
         RECT rect{};
         GetWindowRect(made, &rect);
-        MapWindowPoints(nullptr, shown.window.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
         const ControlSpec* frame = Container(control);
         const int left = control.rect.left + (frame ? frame->rect.left : 0);
         const int top = control.rect.top + (frame ? frame->rect.top : 0);
@@ -66,8 +59,39 @@ TEST(Layout, EveryControlAtItsPlaceInPixelsAtTheScreensDpi) {
         EXPECT_EQ(rect.right - rect.left, Pixels(control.rect.width, dpi)) << ControlId(control);
         EXPECT_EQ(rect.bottom - rect.top, Pixels(control.rect.height, dpi)) << ControlId(control);
     }
+}
+
+TEST(Layout, EveryControlAtItsPlaceInPixelsAtTheScreensDpi) {
+    Shown shown;
+    const UINT dpi = shown.window.dpi();
+    // The run at 144 dots per inch says so; a screen left at 96 would pass it unnoticed.
+    const char* asked = std::getenv("PEBBLIX_DPI");
+    EXPECT_EQ(dpi, asked != nullptr ? static_cast<UINT>(std::atoi(asked)) : 96u);
+    const LONG style = GetWindowLongW(shown.window.hwnd(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
+    ExpectLayout(shown.window, dpi);
     EXPECT_EQ(TextOf(shown.window.hwnd()), Form::Title());
     EXPECT_NE(SendMessageW(shown.window.hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+// Moved to a screen of another DPI, the window lays itself out for it, and back.
+TEST(Layout, ANewDpiLaysTheWindowOutAgain) {
+    Shown shown;
+    const UINT dpi = shown.window.dpi();
+    // A screen of lower DPI, as the whole window fits on the null driver's small screen.
+    for (const UINT other : {dpi * 3 / 4, dpi}) {
+        RECT suggested{0, 0, 100, 100};
+        SendMessageW(shown.window.hwnd(), WM_DPICHANGED, MAKEWPARAM(other, other),
+                     reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(shown.window.dpi(), other);
+        ExpectLayout(shown.window, other);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(
+                       SendMessageW(shown.window.control("Label2", 0), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -MulDiv(kCellFont.points, static_cast<int>(other), 72));
+    }
 }
 
 TEST(Looks, ColoursAndDigitsAsDrawn) {
