@@ -31,32 +31,16 @@ std::string Colour(Rgb c) {
     return '[' + DecimalText(c.r) + ',' + DecimalText(c.g) + ',' + DecimalText(c.b) + ']';
 }
 
-std::string_view KindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-        return "Label";
-    case ControlKind::Frame:
-        return "Frame";
-    case ControlKind::OptionButton:
-        return "OptionButton";
-    case ControlKind::CommandButton:
-        return "CommandButton";
-    case ControlKind::TextBox:
-        return "TextBox";
-    case ControlKind::ListBox:
-        return "ListBox";
-    case ControlKind::Timer:
-        return "Timer";
-    }
-    return "";
-}
+// The kinds of control by name, in ControlKind's order.
+constexpr std::string_view kKindNames[] = {"Label",   "Frame",   "OptionButton", "CommandButton",
+                                           "TextBox", "ListBox", "Timer"};
 
 std::string Control(const ControlSpec& c) {
     const TwipRect& r = c.rect;
     return JsonObject()
         .Text("name", c.name)
         .Number("index", c.index)
-        .Text("kind", KindName(c.kind))
+        .Text("kind", kKindNames[static_cast<int>(c.kind)])
         .Text("container", c.container)
         .Raw("rect", '[' + DecimalText(r.left) + ',' + DecimalText(r.top) + ',' +
                          DecimalText(r.width) + ',' + DecimalText(r.height) + ']')

@@ -26,23 +26,16 @@ void SetPair(Pairs& pairs, std::string_view name, std::string_view value) {
 
 std::string Escape(std::string_view text, bool attribute) {
     std::string out;
-    out.reserve(text.size());
     for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += attribute ? "&quot;" : "\"";
-            break;
-        default:
+        const std::string_view entity = c == '&'                ? "&amp;"
+                                        : c == '<'              ? "&lt;"
+                                        : c == '>'              ? "&gt;"
+                                        : c == '"' && attribute ? "&quot;"
+                                                                : "";
+        if (entity.empty()) {
             out += c;
+        } else {
+            out += entity;
         }
     }
     return out;
