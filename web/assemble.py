@@ -199,9 +199,9 @@ def main():
     if missing:
         parser.error("missing " + ", ".join(missing))
     # The project's one drawer of the icon (cmake/icons.py), used as a library.
-    spec = importlib.util.spec_from_file_location("icons", args.icons)
-    args.icons = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(args.icons)
+    found = importlib.util.spec_from_file_location("icons", args.icons)
+    args.icons = importlib.util.module_from_spec(found)
+    found.loader.exec_module(args.icons)
     (make_site if args.site else make_page)(args)
 
 

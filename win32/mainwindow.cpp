@@ -69,7 +69,7 @@ Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
-    for (const auto& [spec, font] : fonts_) {
+    for (const auto& [described, font] : fonts_) {
         DeleteObject(font);
     }
     for (const auto& [colour, brush] : brushes_) {
@@ -368,7 +368,7 @@ void Inf_Igra_Pebblix::Layout(UINT dpi) {
                          reinterpret_cast<WPARAM>(Font(kControls[row].font)), TRUE);
         }
     }
-    for (const auto& [spec, font] : old) {
+    for (const auto& [described, font] : old) {
         DeleteObject(font);
     }
     // The picture at the sizes this DPI wants of a title bar's and a task switcher's icon.
@@ -421,8 +421,8 @@ SIZE Inf_Igra_Pebblix::FrameSize(UINT dpi) const {
 }
 
 HFONT Inf_Igra_Pebblix::Font(const FontSpec* font) const {
-    for (const auto& [spec, made] : fonts_) {
-        if (spec == font) {
+    for (const auto& [described, made] : fonts_) {
+        if (described == font) {
             return made;
         }
     }
