@@ -12,10 +12,10 @@
 set -eu
 cd "$(dirname "$0")/../.."
 runs=${RUNS:-30}
+# The windows-bench preset's tree.
 build=build/windows-bench
-cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DPEBBLIX_BUILD_BENCH=ON -DBUILD_TESTING=OFF >&2
-cmake --build "$build" --target startup_window startup_floor handler_bench >&2
+cmake --preset windows-bench >&2
+cmake --build --preset windows-bench >&2
 export PEBBLIX_WINE_ROOT="$(pwd)/$build/wine"
 wine() { sh tests/win32/wine.sh "$@"; }
 bin=$build/bench/win32
