@@ -83,9 +83,12 @@ if [ -z "$entry" ]; then
 else
     start_and_close "$entry" || failed=1
 fi
-uninstall=$(run reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r')
+# Kept in a file: the entry holds Windows paths, whose backslashes sh's echo would read as escapes
+# (a "\c" in the installer's folder ends the output there).
+run reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' \
+    >"$work/uninstall"
 for value in "DisplayName.*Pebblix" "DisplayVersion.*[0-9]\.[0-9]" "Publisher.*Pebblix"; do
-    echo "$uninstall" | grep -q "$value" || { echo "no uninstall entry's $value"; failed=1; }
+    grep -q "$value" "$work/uninstall" || { echo "no uninstall entry's $value"; failed=1; }
 done
 run msiexec /x "Z:$installer" /qn
 compare "Installing, starting and uninstalling"
