@@ -10,7 +10,8 @@ icons are drawn by the project's icon drawer, cmake/icons.py, given with --icons
 python3-fonttools, python3-brotli and python3-pil.
 
 With --site, it makes from the finished page the folder to put on a web host instead: the page as
-index.html, its web app manifest, its icons drawn larger from the same picture and the service
+index.html, its web app manifest, its icons drawn larger from the same picture (an opaque one
+for an iPad's Home Screen) and the service
 worker that keeps them for offline play, its cache named by a hash of all of them.
 """
 
@@ -168,6 +169,8 @@ def make_site(args):
         "background_color": background,
         "icons": icons,
     }
+    # Safari's Home Screen takes its icon from here alone, and shows no transparency.
+    files["apple-touch-icon.png"] = png(args.icons.opaque(drawing, 180, fill))
     files["manifest.webmanifest"] = (json.dumps(manifest, ensure_ascii=False, indent=2)
                                      + "\n").encode("utf-8")
     version = hashlib.sha256()

@@ -59,20 +59,30 @@ test('the folder: the page itself, a manifest from the description, icons from t
     const favicon = siteFile('index.html').toString('latin1').match(/rel="icon"[^>]*base64,([^"]+)/);
     const picture = h.decodePng(Buffer.from(favicon[1], 'base64'));
     const colour = (image, x, y) => (image.alpha(x, y) ? image.at(x, y).join() : 'none');
-    for (const { src, sizes, purpose } of manifest.icons) {
+    // Safari's Home Screen icon, which the page names once it is on a host, is opaque: the
+    // picture at a whole scale in the middle of a square of the window's colour.
+    const touchIcon = { src: 'apple-touch-icon.png', sizes: '180x180', purpose: 'opaque' };
+    for (const { src, sizes, purpose } of [...manifest.icons, touchIcon]) {
         const icon = h.decodePng(siteFile(src));
         const size = icon.width;
         assert.equal(`${icon.width}x${icon.height}`, sizes, src);
         // A plain icon repeats each pixel of the picture. A maskable one is opaque, and only the
-        // background outside the circle that every mask keeps.
+        // background outside the circle that every mask keeps. An opaque one is the picture on
+        // the background.
         const faults = [];
         for (let i = 0; i < size * size; i++) {
             const [x, y] = [i % size, Math.floor(i / size)];
             const got = colour(icon, x, y);
             const kept = Math.hypot(x + 0.5 - size / 2, y + 0.5 - size / 2) <= 0.4 * size;
+            const k = Math.floor(size / Math.max(picture.width, picture.height));
+            const px = Math.floor((x - Math.floor((size - k * picture.width) / 2)) / k);
+            const py = Math.floor((y - Math.floor((size - k * picture.height) / 2)) / k);
+            const drawn = purpose === 'opaque' && px >= 0 && py >= 0 && px < picture.width &&
+                py < picture.height ? colour(picture, px, py) : 'none';
             const want = purpose === 'any' ? colour(picture, Math.floor(x * picture.width / size),
-                Math.floor(y * picture.height / size)) : (kept ? got.replace('none', 'opaque')
-                : form.backColor.join());
+                Math.floor(y * picture.height / size)) : purpose === 'opaque'
+                ? drawn.replace('none', form.backColor.join())
+                : (kept ? got.replace('none', 'opaque') : form.backColor.join());
             if (got !== want) {
                 faults.push(`(${x}, ${y}) is ${got}, not ${want}`);
             }
@@ -86,6 +96,8 @@ test('the worker takes the first visit over and serves the next; the app is inst
     await h.until(page, () => navigator.serviceWorker.controller !== null);
     await player.restart();
     assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+    assert.equal(await page.evaluate(() => document.querySelector('link[rel=apple-touch-icon]').href),
+        host.url + 'apple-touch-icon.png');
     const cdp = await context.newCDPSession(page);
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     await cdp.detach();
