@@ -127,9 +127,10 @@ function watchErrors(page) {
 // and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
 // (each refused) and of the errors it reported; close() fails unless both are empty.
 // With `touch`, the context is a phone or a tablet in Chromium's mobile emulation: a layout
-// viewport of the screen's width, a touch screen and a coarse pointer.
+// viewport of the screen's width, a touch screen and a coarse pointer; `insets` are then the
+// screen's safe-area insets in CSS pixels, {top, right, bottom, left}.
 async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
-    intervalMs = 400, probe = true, touch = false } = {}) {
+    intervalMs = 400, probe = true, touch = false, insets = undefined } = {}) {
     const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
         isMobile: touch, hasTouch: touch, offline: true });
     const refused = [];
@@ -153,6 +154,10 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
         }
     });
     const errors = watchErrors(page);
+    if (insets) {
+        const cdp = await context.newCDPSession(page);
+        await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets });
+    }
     await page.goto(pageUrl, { waitUntil: 'load' });
     await ready(page);
     if (clock) {
