@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """assemble.py: puts the web edition together: one self-contained file, pebblix.html, and its site.
 
-Into the page template go the program's JavaScript (with its WebAssembly inside), the markup of
-the window (the title, the client area and its style sheet, from the window's export, which the
-page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG, and
-Liberation Serif cut down to the characters of the window's texts, with the font's licence; the
-page's Content-Security-Policy then names each of its inline scripts and styles by its hash. The
-icons are drawn by the project's icon drawer, cmake/icons.py, given with --icons. Needs Debian's
-python3-fonttools, python3-brotli and python3-pil.
+Into the page template go the program's JavaScript (with its WebAssembly inside) and the same
+program compiled to JavaScript alone, which the page runs where it may not use WebAssembly; the
+markup of the window (the title, the client area and its style sheet, from the window's export,
+which the page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG,
+and Liberation Serif cut down to the characters of the window's texts and of the page's own
+message, with the font's licence; the page's Content-Security-Policy then names each of its inline
+scripts and styles by its hash. The icons are drawn by the project's icon drawer, cmake/icons.py,
+given with --icons. Needs Debian's python3-fonttools, python3-brotli and python3-pil.
 
 With --site, it makes from the finished page the folder to put on a web host instead: the page as
 index.html, its web app manifest, its icons drawn larger from the same picture (an opaque one
@@ -99,20 +100,26 @@ def licence_text(copyright_path):
 
 
 def inline_hashes(page, tag):
-    """The Content-Security-Policy sources of the page's inline <tag> elements: their hashes."""
-    bodies = re.findall(r"<%s>(.*?)</%s>" % (tag, tag), page, re.S)
+    """The Content-Security-Policy sources of the page's inline <tag> elements: their hashes. An
+    inert script (one of another type) is counted too: the page runs its text as a script."""
+    bodies = re.findall(r"<%s(?:\s[^>]*)?>(.*?)</%s>" % (tag, tag), page, re.S)
     return " ".join("'sha256-%s'" % base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest())
                     .decode("ascii") for body in bodies)
 
 
 def make_page(args):
     page = open(args.template, encoding="utf-8").read()
-    script = open(args.script, encoding="utf-8").read()
-    if "</script" in script.lower():
-        sys.exit("assemble.py: the script would end its <script> element early")
+    scripts = {}
+    for key, path in (("@SCRIPT@", args.script), ("@FALLBACK@", args.fallback)):
+        scripts[key] = open(path, encoding="utf-8").read()
+        # "<!--" would let a later "<script" hide the element's end from the HTML parser.
+        if "</script" in scripts[key].lower() or "<!--" in scripts[key]:
+            sys.exit("assemble.py: %s would end its <script> element early" % path)
     icon = png(args.icons.repeated(picture(args.icon), 32))
     window = json.load(open(args.export, encoding="utf-8"))
-    font = font_subset(args.font, shown_characters(window["texts"]))
+    # The message shown where the game cannot start is in the page's font too.
+    messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
+    font = font_subset(args.font, shown_characters(window["texts"] + messages))
     parts = {
         "@TITLE@": html.escape(window["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
@@ -121,7 +128,7 @@ def make_page(args):
         "@FAVICON@": data_url("image/png", icon),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
-        "@SCRIPT@": script,
+        **scripts,
     }
     for key, value in parts.items():
         if page.count(key) != 1:
@@ -191,13 +198,13 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "icon", "icons", "export", "font", "licence", "output",
-                 "site", "page", "worker", "summary"):
+    for name in ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
+                 "output", "site", "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
     needed = (("site", "page", "icon", "icons", "export", "worker", "summary") if args.site else
-              ("template", "script", "icon", "icons", "export", "font", "licence", "summary",
-               "output"))
+              ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
+               "summary", "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))

@@ -2,8 +2,8 @@
 """check_page.py: checks the assembled page without a browser.
 
 Its icon must be the window's 32 x 32 picture pixel for pixel, its embedded font must have a glyph
-for every character the window shows (the texts of the window's export), and the file must keep
-within its size budget. Prints each fault and exits 1 on any. Needs Pillow and fontTools.
+for every character the window shows (the texts of the window's export) and of the message the page
+shows where the game cannot start, and the file must keep within its size budget. Prints each fault and exits 1 on any. Needs Pillow and fontTools.
 """
 
 import argparse
@@ -58,7 +58,10 @@ def main():
     else:
         glyphs = TTFont(io.BytesIO(font)).getBestCmap()
         texts = json.load(open(args.export, encoding="utf-8"))["texts"]
-        shown = set("".join(texts)) - set("\r\n")
+        messages = re.findall(r'role="alert"[^>]*>([^<]*)<', page)
+        if not messages:
+            faults.append("the page has no message for where the game cannot start")
+        shown = set("".join(texts + messages)) - set("\r\n")
         missing = sorted(ch for ch in shown if ord(ch) not in glyphs)
         if not shown:
             faults.append("the export has no texts")

@@ -27,12 +27,14 @@ const exportPath = path.resolve(process.env.PEBBLIX_EXPORT || path.join(pagePath
 const description = () => JSON.parse(fs.readFileSync(exportPath, 'utf8'));
 
 // Chromium as Debian ships it, headless. We run as root, hence no sandbox; the rest keeps the
-// browser itself from reaching out.
+// browser itself from reaching out. PEBBLIX_BROWSER_ARGS adds arguments of its own, blank-separated
+// (--js-flags=--jitless: a browser without WebAssembly).
 const browserOptions = {
     executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
-        '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb'],
+        '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb',
+        ...(process.env.PEBBLIX_BROWSER_ARGS || '').split(' ').filter(Boolean)],
 };
 
 function launch() {
@@ -110,6 +112,12 @@ async function until(page, predicate, arg, timeout = 10000) {
 // its first control: the board itself is complete before that, at the first paint.
 const ready = (page) => until(page, () => document.activeElement !== document.body);
 
+// Which of the page's two programs took it over: the JavaScript one runs in a script element the
+// page makes with the text it keeps for it.
+const program = (page) => page.evaluate(() => ([...document.scripts]
+    .some((script) => !script.type && script.text === document.getElementById('fallback').text)
+    ? 'javascript' : 'webassembly'));
+
 // The errors a page reports, as they come: its uncaught exceptions and its console's errors and
 // warnings, among them every refusal of its Content-Security-Policy.
 function watchErrors(page) {
@@ -128,14 +136,17 @@ function watchErrors(page) {
 // (each refused) and of the errors it reported; close() fails unless both are empty.
 // With `touch`, the context is a phone or a tablet in Chromium's mobile emulation: a layout
 // viewport of the screen's width, a touch screen and a coarse pointer; `insets` are then the
-// screen's safe-area insets in CSS pixels, {top, right, bottom, left}.
+// screen's safe-area insets in CSS pixels, {top, right, bottom, left}. `url` opens another page
+// than the built one; `wait: false` does not wait for its program. `program`, by default
+// PEBBLIX_PROGRAM, is the program that must take the page over, "webassembly" or "javascript".
 async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
-    intervalMs = 400, probe = true, touch = false, insets = undefined } = {}) {
+    intervalMs = 400, probe = true, touch = false, insets = undefined, url: address = pageUrl,
+    wait = true, program: expected = process.env.PEBBLIX_PROGRAM } = {}) {
     const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
         isMobile: touch, hasTouch: touch, offline: true });
     const refused = [];
     await context.route('**/*', (route) => {
-        if (route.request().url() === pageUrl) {
+        if (route.request().url() === address) {
             return route.continue();
         }
         refused.push(route.request().url());
@@ -149,7 +160,7 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
     }
     const page = await context.newPage();
     page.on('request', (request) => {
-        if (request.url() !== pageUrl && !refused.includes(request.url())) {
+        if (request.url() !== address && !refused.includes(request.url())) {
             refused.push(request.url());
         }
     });
@@ -158,8 +169,13 @@ async function openPage(browser, { clock = false, viewport = { width: 800, heigh
         const cdp = await context.newCDPSession(page);
         await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets });
     }
-    await page.goto(pageUrl, { waitUntil: 'load' });
-    await ready(page);
+    await page.goto(address, { waitUntil: 'load' });
+    if (wait) {
+        await ready(page);
+    }
+    if (wait && expected) {
+        assert.equal(await program(page), expected, 'the program that took the page over');
+    }
     if (clock) {
         await page.clock.pauseAt(60000);
     }
@@ -434,7 +450,7 @@ function fillColour(image, box, inset = 3) {
 
 module.exports = {
     launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, lighthouse, failedAudits,
-    until, ready, standIn, description,
+    until, ready, program, standIn, description,
     elementId, expectedBoxes, readState, shown, boardOf, Player, decodePng, fillColour, pageUrl,
     pagePath, sitePath,
 };
