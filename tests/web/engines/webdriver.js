@@ -24,12 +24,14 @@ process.on('exit', () => {
 // group (the command and whatever it starts, such as the browser) once its standard input, a pipe
 // from node, closes. `extra` adds file descriptors from fd 3 on. Returns { child, stop() }.
 function guarded(command, args, extra = [], env = process.env) {
-    const child = spawn('sh', ['-c', '"$@" </dev/null & read _; kill -TERM 0', 'sh', command, ...args],
+    const guard = '"$@" </dev/null & read _; kill -TERM 0';
+    const child = spawn('sh', ['-c', guard, 'sh', command, ...args],
         { detached: true, stdio: ['pipe', 'ignore', 'ignore', ...extra], env });
     groups.add(child.pid);
     const exited = new Promise((resolve) => child.once('exit', resolve));
     exited.then(() => groups.delete(child.pid));
-    // Nothing here keeps node running: a test that forgets to close still ends, and 'exit' cleans up.
+    // Nothing here keeps node running: a test that forgets to close still ends, and 'exit' cleans
+    // up after it.
     child.unref();
     child.stdin.unref();
     return {

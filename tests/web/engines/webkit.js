@@ -96,13 +96,14 @@ class Page {
                 throw new Error(`init scripts only reach file:// pages in WebKit, not ${address}`);
             }
             const html = fs.readFileSync(url.fileURLToPath(address), 'utf8');
-            const at = html.search(/<head[^>]*>/i);
-            if (at < 0) {
+            const match = /<head[^>]*>/i.exec(html);
+            if (!match) {
                 throw new Error(`${address} has no <head> to put the init scripts in`);
             }
-            const head = html.slice(at).match(/^<head[^>]*>/i)[0].length + at;
+            const head = match.index + match[0].length;
             // "</" would end the script element early wherever it stands in the source.
-            const scripts = this.scripts.map((s) => `<script>${s.replace(/<\//g, '<\\/')}</script>`);
+            const scripts = this.scripts
+                .map((s) => `<script>${s.replace(/<\//g, '<\\/')}</script>`);
             const copy = path.join(this.folder, path.basename(url.fileURLToPath(address)));
             fs.writeFileSync(copy, html.slice(0, head) + scripts.join('') + html.slice(head));
             address = url.pathToFileURL(copy).href;
