@@ -15,9 +15,10 @@ const { guarded, startSession, callText } = require('./webdriver.js');
 const name = 'webkit';
 
 // WebDriver classic reports no console and no uncaught errors, offers no request interception,
-// touch or install; init scripts only for file:// pages (see Page.goto).
-const can = { requests: false, touch: false, install: false, ariaSnapshot: false,
-    initScripts: true, console: false };
+// touch emulation, accessibility tree, list of used fonts or install prompt; init scripts only for
+// file:// pages (see Page.goto).
+const can = { requests: false, touch: false, install: false, ariaSnapshot: false, fonts: false,
+    initScripts: true, console: false, lighthouse: false };
 
 // The MiniBrowser of whichever WebKitGTK is installed (4.1 on GTK 3, 6.0 on GTK 4).
 function miniBrowser() {
