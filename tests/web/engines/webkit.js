@@ -7,6 +7,7 @@
 'use strict';
 
 const fs = require('node:fs');
+const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const url = require('node:url');
@@ -15,8 +16,8 @@ const { guarded, startSession, callText } = require('./webdriver.js');
 const name = 'webkit';
 
 // WebDriver classic reports no console and no uncaught errors, offers no request interception,
-// touch emulation, accessibility tree, list of used fonts or install prompt; init scripts only for
-// file:// pages (see Page.goto).
+// touch emulation, accessibility tree, list of used fonts or install prompt. Init scripts take a
+// way round (see withScripts).
 const can = { requests: false, touch: false, install: false, ariaSnapshot: false, fonts: false,
     initScripts: true, console: false, lighthouse: false };
 
@@ -70,11 +71,63 @@ function removeFolder(folder) {
     folders.delete(folder);
 }
 
+// WebDriver classic cannot run a script before a page's own. So the init scripts are put into the
+// page's HTML right after <head>: they run first, and the page's Content-Security-Policy <meta>,
+// which comes after them, still governs everything of the page's own. A file:// page is opened as
+// such a copy in a folder of the page's; a page from a web host reaches the browser through a
+// proxy of the page's (injectingProxy), which puts them into every HTML document on its way.
+function withScripts(html, scripts) {
+    const match = /<head[^>]*>/i.exec(html);
+    if (!scripts.length || !match) {
+        return html;
+    }
+    const head = match.index + match[0].length;
+    // "</" would end the script element early wherever it stands in the source.
+    const elements = scripts.map((s) => `<script>${s.replace(/<\//g, '<\\/')}</script>`);
+    return html.slice(0, head) + elements.join('') + html.slice(head);
+}
+
+// An HTTP proxy on 127.0.0.1 that passes everything on unchanged but HTML, which gets `scripts`.
+// So a service worker's copies of the page hold them too, as its pages then need. A host that
+// is down is a network error to the browser as well, not an answer of the proxy's.
+async function injectingProxy(scripts) {
+    const server = http.createServer((request, response) => {
+        const upstream = http.request(request.url,
+            { method: request.method, headers: request.headers }, (answer) => {
+                if (!/^text\/html/.test(answer.headers['content-type'] || '')) {
+                    response.writeHead(answer.statusCode, answer.headers);
+                    answer.pipe(response);
+                    return;
+                }
+                const chunks = [];
+                answer.on('data', (chunk) => chunks.push(chunk));
+                answer.on('end', () => {
+                    const html = Buffer.concat(chunks).toString();
+                    const body = Buffer.from(withScripts(html, scripts));
+                    const headers = { ...answer.headers, 'content-length': body.length };
+                    delete headers['transfer-encoding'];
+                    response.writeHead(answer.statusCode, headers).end(body);
+                });
+            });
+        upstream.on('error', () => response.socket.destroy());
+        request.pipe(upstream);
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return {
+        address: `127.0.0.1:${server.address().port}`,
+        close: () => new Promise((resolve) => {
+            server.close(resolve);
+            server.closeAllConnections();
+        }),
+    };
+}
+
 class Page {
-    constructor(session, folder) {
+    constructor(session, folder, scripts, proxy) {
         this.session = session;
         this.folder = folder;
-        this.scripts = [];
+        this.scripts = scripts;
+        this.proxy = proxy;
         this.errors = [];
         this.mouse = { click: (x, y, { clickCount = 1 } = {}) => session.click(x, y, clickCount) };
         this.keyboard = {
@@ -87,26 +140,13 @@ class Page {
         this.scripts.push(callText(fn, arg));
     }
 
-    // WebDriver classic cannot run a script before a page's own. So a file:// page with init
-    // scripts is opened as a copy in a folder of this page's, the scripts put in right after
-    // <head>: they run first, and the page's Content-Security-Policy <meta>, which comes after
-    // them, still governs everything of the page's own. Only self-contained pages work so.
+    // A file:// page with init scripts is opened as a copy with them; only a self-contained page
+    // works so.
     async goto(address) {
-        if (this.scripts.length) {
-            if (!address.startsWith('file:')) {
-                throw new Error(`init scripts only reach file:// pages in WebKit, not ${address}`);
-            }
-            const html = fs.readFileSync(url.fileURLToPath(address), 'utf8');
-            const match = /<head[^>]*>/i.exec(html);
-            if (!match) {
-                throw new Error(`${address} has no <head> to put the init scripts in`);
-            }
-            const head = match.index + match[0].length;
-            // "</" would end the script element early wherever it stands in the source.
-            const scripts = this.scripts
-                .map((s) => `<script>${s.replace(/<\//g, '<\\/')}</script>`);
-            const copy = path.join(this.folder, path.basename(url.fileURLToPath(address)));
-            fs.writeFileSync(copy, html.slice(0, head) + scripts.join('') + html.slice(head));
+        if (this.scripts.length && address.startsWith('file:')) {
+            const file = url.fileURLToPath(address);
+            const copy = path.join(this.folder, path.basename(file));
+            fs.writeFileSync(copy, withScripts(fs.readFileSync(file, 'utf8'), this.scripts));
             address = url.pathToFileURL(copy).href;
         }
         await this.session.command('POST', '/url', { url: address });
@@ -138,6 +178,7 @@ class Page {
         try {
             await this.session.close();
         } finally {
+            await this.proxy.close();
             removeFolder(this.folder);
         }
     }
@@ -167,6 +208,8 @@ button, entry { min-width: 0; min-height: 0; padding: 0; }
 image { -gtk-icon-transform: scale(0.3); }
 `;
 
+// A profile folder (launch({ profile })) changes nothing: every page is a browser of its own,
+// which keeps its service workers and caches for as long as it is open.
 async function launch() {
     const xvfb = process.env.DISPLAY ? null : await startXvfb();
     const config = makeFolder('pebblix-webkit-config-');
@@ -182,10 +225,19 @@ async function launch() {
     const pages = new Set();
     return {
         async newPage({ viewport = { width: 800, height: 600 } } = {}) {
-            const session = await startSession('WebKitWebDriver', [], {
-                'webkitgtk:browserOptions': { binary, args: ['--automation'] },
-            }, environment);
-            const page = new Page(session, makeFolder('pebblix-webkit-'));
+            const scripts = [];
+            const proxy = await injectingProxy(scripts);
+            let session;
+            try {
+                session = await startSession('WebKitWebDriver', [], {
+                    'webkitgtk:browserOptions': { binary, args: ['--automation'] },
+                    proxy: { proxyType: 'manual', httpProxy: proxy.address },
+                }, environment);
+            } catch (error) {
+                await proxy.close();
+                throw error;
+            }
+            const page = new Page(session, makeFolder('pebblix-webkit-'), scripts, proxy);
             try {
                 await sizeViewport(session, viewport);
             } catch (error) {
