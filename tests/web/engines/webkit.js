@@ -2,7 +2,7 @@
 // webkit2gtk-driver) over the W3C WebDriver protocol.
 //
 // WebKitWebDriver holds one session at a time, so every page is a driver and a browser of its own:
-// a fresh window with nothing shared, at about a second's start. The browser needs a display:
+// a fresh window with nothing shared, at a start of one to a few seconds. The browser needs a display:
 // under xvfb-run it takes that one, without one it starts an Xvfb of its own.
 'use strict';
 
