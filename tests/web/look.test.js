@@ -193,6 +193,9 @@ test('a screenshot shows every cell, button and option in its own colour', async
     const { page } = session;
     for (const variant of [1, 0]) {
         await player.option(variant);
+        // A frame painted since the click: WebKit's WebDriver takes the last one it has.
+        await page.evaluate(() => new Promise((done) =>
+            requestAnimationFrame(() => requestAnimationFrame(done))));
         const image = h.decodePng(await page.screenshot());
         const got = await boxes(page);
         const origin = got.Inf_Igra_Pebblix;
