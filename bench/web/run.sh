@@ -1,11 +1,14 @@
 #!/bin/sh
-# run.sh: measures the web page in headless Chromium and prints its rows of the performance table.
+# run.sh: measures the web page in Chromium, Firefox and WebKit and prints its rows of the
+# performance table.
 #
-#   sh bench/web/run.sh            builds the web tree (the `web` preset), 60 first paints each
-#   RUNS=10 sh bench/web/run.sh    fewer
-#   sh bench/web/run.sh --rows     only the rows, to continue bench/run.sh's table
+#   sh bench/web/run.sh                         builds the web tree (the `web` preset), 60
+#                                               first paints each, in every engine
+#   RUNS=10 sh bench/web/run.sh                 fewer
+#   PEBBLIX_ENGINES=webkit sh bench/web/run.sh  in the engines named only (a list)
+#   sh bench/web/run.sh --rows                  only the rows, to continue bench/run.sh's table
 #
-# It needs what the web tests need (Emscripten, node, npm and Chromium); `sh setup.sh bench`
+# It needs what the web tests need (Emscripten, node, npm and the browsers); `sh setup.sh bench`
 # installs them and calls this after the desktop benchmarks.
 set -eu
 

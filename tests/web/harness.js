@@ -1,11 +1,13 @@
-// harness.js: opens the page in headless Chromium for the browser tests and benchmarks.
+// harness.js: opens the page in a browser for the browser tests and benchmarks.
 //
-// Every page is opened from file:// in a context that refuses every request and counts it, so a
-// test can insist that the page asked for nothing. Beside the page runs the game's own in-memory
-// stand-in, compiled to WebAssembly (standin.cpp). The window's description comes from its export,
-// page.json, which the page's markup writer makes at build time: the tests take every coordinate,
-// colour and text from it. The site, the folder for a web host,
-// is served from a small web server of the harness's own on 127.0.0.1.
+// The browser is PEBBLIX_ENGINE's: chromium (the default), firefox or webkit, each driven by a
+// small module of engines/ that offers the same few calls; `can` says what an engine has beyond
+// them. Every page is opened from file:// in a private window. Where the engine can, that window
+// refuses every request and counts it, so a test can insist that the page asked for nothing.
+// Beside the page runs the game's own in-memory stand-in, compiled to WebAssembly (standin.cpp).
+// The window's description comes from its export, page.json, which the page's markup writer makes
+// at build time: the tests take every coordinate, colour and text from it. The site, the folder
+// for a web host, is served from a small web server of the harness's own on 127.0.0.1.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -15,8 +17,10 @@ const http = require('node:http');
 const path = require('node:path');
 const url = require('node:url');
 const { isDeepStrictEqual } = require('node:util');
-const { chromium } = require('playwright-core');
 const { PNG } = require('pngjs');
+
+const engine = require(`./engines/${process.env.PEBBLIX_ENGINE || 'chromium'}.js`);
+const { can } = engine;
 
 const pagePath = path.resolve(process.env.PEBBLIX_PAGE || 'pebblix.html');
 const pageUrl = url.pathToFileURL(pagePath).href;
@@ -26,36 +30,31 @@ const exportPath = path.resolve(process.env.PEBBLIX_EXPORT || path.join(pagePath
 // The window's description: {form, controls, solutions} (web/export.cpp says what each holds).
 const description = () => JSON.parse(fs.readFileSync(exportPath, 'utf8'));
 
-// Chromium as Debian ships it, headless. We run as root, hence no sandbox; the rest keeps the
-// browser itself from reaching out. PEBBLIX_BROWSER_ARGS adds arguments of its own, blank-separated
-// (--js-flags=--jitless: a browser without WebAssembly).
-const browserOptions = {
-    executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
-        '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb',
-        ...(process.env.PEBBLIX_BROWSER_ARGS || '').split(' ').filter(Boolean)],
-};
+const launch = () => engine.launch();
 
-function launch() {
-    return chromium.launch(browserOptions);
-}
-
-// The same browser with a profile of its own in `folder`: its one context is an ordinary window,
-// where a web app can be installed (launch()'s contexts are private ones, where it cannot). Every
-// page of it carries the timer probe.
+// The same browser with a profile of its own in `folder`, and its one page: an ordinary window,
+// where a web app can be installed (launch()'s pages are private ones, where it cannot), with the
+// timer probe.
 async function launchProfile(folder) {
-    const context = await chromium.launchPersistentContext(folder,
-        { ...browserOptions, viewport: { width: 800, height: 600 }, deviceScaleFactor: 1 });
-    await context.addInitScript(timerProbe, 400);
-    return context;
+    const browser = await engine.launch({ profile: folder });
+    const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
+    await page.addInitScript(timerProbe, { intervalMs: 400 });
+    return { browser, page };
 }
 
 // Watches the page's 400 ms timer from inside the page, before the page's own script runs: which
 // timers are armed, and the board right after each tick. The page itself offers nothing to tests.
-function timerProbe(intervalMs) {
+// With `hold`, the probe keeps those timers itself instead of the browser: they fire only when
+// the test advances the probe's clock (advance(ms)), so every engine runs on the same paused clock.
+// It also notes the page's uncaught errors and its policy's refusals, which not every engine
+// reports to its driver.
+function timerProbe({ intervalMs, hold = false }) {
     const active = new Set();
     const ticks = [];
+    const errors = [];
+    const held = new Map();
+    let now = 0;
+    let nextId = -1;
     const board = () => {
         let text = '';
         for (let i = 0; i < 9; i++) {
@@ -74,25 +73,53 @@ function timerProbe(intervalMs) {
         const tick = function (...args) {
             if (once) {
                 active.delete(id);
+                held.delete(id);
             }
             const result = callback.apply(this, args);
-            ticks.push({ t: performance.now(), board: board() });
+            ticks.push({ t: hold ? now : performance.now(), board: board() });
             return result;
         };
-        id = original.call(this, tick, ms, ...rest);
+        // A held timer's id is negative, so it never meets one of the browser's.
+        if (hold) {
+            id = nextId--;
+            held.set(id, { due: now + intervalMs, tick: () => tick(...rest), once });
+        } else {
+            id = original.call(this, tick, ms, ...rest);
+        }
         active.add(id);
         return id;
     };
     const disarm = (original) => function (id) {
         active.delete(id);
+        held.delete(id);
         return original.call(this, id);
     };
+    // Fires the held timers due within `ms`, earliest first, each at its own time.
+    const advance = (ms) => {
+        const end = now + ms;
+        for (;;) {
+            const due = [...held.values()].filter((t) => t.due <= end)
+                .sort((a, b) => a.due - b.due)[0];
+            if (!due) {
+                break;
+            }
+            now = due.due;
+            due.due += intervalMs;
+            due.tick();
+        }
+        now = end;
+    };
+    window.addEventListener('error',
+        (e) => errors.push(`${e.message} (${e.filename}:${e.lineno})`));
+    window.addEventListener('unhandledrejection', (e) => errors.push(`unhandled: ${e.reason}`));
+    document.addEventListener('securitypolicyviolation', (e) =>
+        errors.push(`the policy's ${e.effectiveDirective} refused ${e.blockedURI}`));
     window.setInterval = arm(window.setInterval, false);
     window.setTimeout = arm(window.setTimeout, true);
     window.clearInterval = disarm(window.clearInterval);
     window.clearTimeout = disarm(window.clearTimeout);
     Object.defineProperty(window, '__pebblixProbe', {
-        value: { running: () => active.size > 0, ticks },
+        value: { running: () => active.size > 0, ticks, errors, advance },
     });
 }
 
@@ -118,76 +145,45 @@ const program = (page) => page.evaluate(() => ([...document.scripts]
     .some((script) => !script.type && script.text === document.getElementById('fallback').text)
     ? 'javascript' : 'webassembly'));
 
-// The errors a page reports, as they come: its uncaught exceptions and its console's errors and
-// warnings, among them every refusal of its Content-Security-Policy.
-function watchErrors(page) {
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(String(error)));
-    page.on('console', (message) => {
-        if (message.type() === 'error' || message.type() === 'warning') {
-            errors.push(message.text());
-        }
-    });
-    return errors;
-}
-
-// Opens the page in a fresh context. With `clock`, time stands still once the page has loaded
-// and moves only by `page.clock` (Player.tick). Returns the page with the list of requests it made
-// (each refused) and of the errors it reported; close() fails unless both are empty.
-// With `touch`, the context is a phone or a tablet in Chromium's mobile emulation: a layout
-// viewport of the screen's width, a touch screen and a coarse pointer; `insets` are then the
-// screen's safe-area insets in CSS pixels, {top, right, bottom, left}. `url` opens another page
-// than the built one; `wait: false` does not wait for its program. `program`, by default
-// PEBBLIX_PROGRAM, is the program that must take the page over, "webassembly" or "javascript".
+// Opens the page in a fresh private window. With `clock`, the page's 400 ms timers stand still
+// and move only by advance() (Player.tick). Returns the page with the list of requests it made
+// (each refused, where the engine can count them) and of the errors it reported; close() fails
+// unless both are empty, but for what `forgive(text)` named: a test's own provocations, whose
+// reports some engines send late. With `touch` (where the engine can), the window is a phone or
+// a tablet: a layout viewport of the screen's width, a touch screen and a coarse pointer; `insets`
+// are then the screen's safe-area insets in CSS pixels, {top, right, bottom, left}. `url` opens
+// another page than the built one; `wait: false` does not wait for its program. `program`, by
+// default PEBBLIX_PROGRAM, is the program that must take the page over, "webassembly" or
+// "javascript".
 async function openPage(browser, { clock = false, viewport = { width: 800, height: 600 },
-    intervalMs = 400, probe = true, touch = false, insets = undefined, url: address = pageUrl,
-    wait = true, program: expected = process.env.PEBBLIX_PROGRAM } = {}) {
-    const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
-        isMobile: touch, hasTouch: touch, offline: true });
-    const refused = [];
-    await context.route('**/*', (route) => {
-        if (route.request().url() === address) {
-            return route.continue();
-        }
-        refused.push(route.request().url());
-        return route.abort('blockedbyclient');
-    });
-    if (clock) {
-        await context.clock.install({ time: 0 });
-    }
-    if (probe) {
-        await context.addInitScript(timerProbe, intervalMs);
-    }
-    const page = await context.newPage();
-    page.on('request', (request) => {
-        if (request.url() !== address && !refused.includes(request.url())) {
-            refused.push(request.url());
-        }
-    });
-    const errors = watchErrors(page);
-    if (insets) {
-        const cdp = await context.newCDPSession(page);
-        await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets });
-    }
-    await page.goto(address, { waitUntil: 'load' });
+    intervalMs = 400, touch = false, insets = undefined, url: address = pageUrl, wait = true,
+    program: expected = process.env.PEBBLIX_PROGRAM } = {}) {
+    const page = await browser.newPage({ viewport, touch, insets });
+    await page.addInitScript(timerProbe, { intervalMs, hold: clock });
+    await page.goto(address);
     if (wait) {
         await ready(page);
     }
     if (wait && expected) {
         assert.equal(await program(page), expected, 'the program that took the page over');
     }
-    if (clock) {
-        await page.clock.pauseAt(60000);
-    }
+    const forgiven = [];
+    const unforgiven = (list) => list.filter((entry) => !forgiven.some((t) => entry.includes(t)));
     return {
-        context, page, refused, errors, clock,
+        page, viewport,
+        forgive: (text) => forgiven.push(text),
         async close() {
-            await context.close();
-            assert.deepEqual(refused, [], 'the page made requests');
-            assert.deepEqual(errors, [], 'the page reported errors');
+            const reported = await page.evaluate(() => window.__pebblixProbe.errors);
+            await page.close();
+            assert.deepEqual(unforgiven(page.refused || []), [], 'the page made requests');
+            assert.deepEqual(unforgiven([...page.errors, ...reported]), [],
+                'the page reported errors');
         },
     };
 }
+
+// Moves the probe's held clock on by `ms`, firing the timers that fall due.
+const advance = (page, ms) => page.evaluate((n) => window.__pebblixProbe.advance(n), ms);
 
 // A static web host on 127.0.0.1 at a port the system picks, serving the files of `host.folder`
 // and letting browsers keep them for an hour, as hosts do: put another folder there and it is a new
@@ -224,8 +220,8 @@ async function lighthouse(pageUrl) {
     const { default: run } = await import(at('lighthouse'));
     const { default: desktop } = await import(at('lighthouse/core/config/desktop-config.js'));
     const port = 9300 + (process.pid % 500);
-    const browser = await chromium.launch({ ...browserOptions,
-        args: [...browserOptions.args, `--remote-debugging-port=${port}`] });
+    const { playwright } = require('./engines/chromium.js');
+    const browser = await playwright([`--remote-debugging-port=${port}`]);
     try {
         return (await run(pageUrl, { port, output: 'json', logLevel: 'error' }, desktop)).lhr;
     } finally {
@@ -329,20 +325,14 @@ class Player {
         this.game = game;
         this.boxes = expectedBoxes(description);
         this.origin = null;
-        this.clock = session.clock;
     }
 
-    // A reload: a fresh start for the page, as for the stand-in. The page's program starts after
-    // its first paint, so the clock runs until it has.
+    // A reload: a fresh start for the page, as for the stand-in. What the probe noted goes with
+    // its document, so it is kept with the page's errors first.
     async restart() {
-        if (this.clock) {
-            await this.page.clock.resume();
-        }
-        await this.page.reload({ waitUntil: 'load' });
+        this.page.errors.push(...await this.page.evaluate(() => window.__pebblixProbe.errors));
+        await this.page.reload();
         await ready(this.page);
-        if (this.clock) {
-            await this.page.clock.pauseAt(await this.page.evaluate(() => Date.now() + 60000));
-        }
         this.game.reset();
     }
 
@@ -376,7 +366,7 @@ class Player {
 
     // One interval of the paused clock: a tick if the timer is armed.
     async tick() {
-        await this.page.clock.runFor(400);
+        await advance(this.page, 400);
         this.game.tick();
     }
 
@@ -427,7 +417,7 @@ class Player {
     }
 }
 
-// A PNG (as Chromium's screenshots are) as pixels: at() gives a pixel's colour, alpha() its opacity.
+// A PNG (as screenshots are) as pixels: at() gives a pixel's colour, alpha() its opacity.
 function decodePng(buffer) {
     const { width, height, data } = PNG.sync.read(buffer);
     const start = (x, y) => (y * width + x) * 4;
@@ -449,8 +439,8 @@ function fillColour(image, box, inset = 3) {
 }
 
 module.exports = {
-    launch, launchProfile, openPage, watchErrors, serveSite, siteVersion, lighthouse, failedAudits,
-    until, ready, program, standIn, description,
+    engine: engine.name, can, launch, launchProfile, openPage, advance, serveSite, siteVersion,
+    lighthouse, failedAudits, until, ready, standIn, description,
     elementId, expectedBoxes, readState, shown, boardOf, Player, decodePng, fillColour, pageUrl,
     pagePath, sitePath,
 };

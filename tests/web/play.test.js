@@ -74,11 +74,14 @@ describe('the real timer', () => {
             const session = await h.openPage(browser);
             const player = new h.Player(session, await h.standIn(), description);
             const { page } = session;
-            await player.playAll(variant ? ['O1', 'C6'] : ['C6']);
+            await player.playAll(variant ? ['O1'] : []);
+            // Not compared right after the click: on a busy machine the first tick may come
+            // before the page is read.
+            await player.command(6);
             const rows = description.solutions[variant];
             await h.until(page, (n) => window.__pebblixProbe.ticks.length >= n &&
                 !window.__pebblixProbe.running(), rows.length, 30000);
-            await page.waitForTimeout(1000);
+            await new Promise((resolve) => setTimeout(resolve, 1000));
             const ticks = await page.evaluate(() => window.__pebblixProbe.ticks);
             assert.deepEqual(ticks.map((t) => t.board), rows);
             const gaps = ticks.slice(1).map((t, i) => t.t - ticks[i].t).sort((a, b) => a - b);
@@ -128,11 +131,11 @@ describe('during a playback', () => {
 test('"Подскажи" during a playback starts the interval afresh', withPlayer(async (player, page) => {
     const ticks = () => page.evaluate(() => window.__pebblixProbe.ticks.length);
     await player.command(6);
-    await page.clock.runFor(250);
+    await h.advance(page, 250);
     await player.command(6);
-    await page.clock.runFor(399);
+    await h.advance(page, 399);
     assert.equal(await ticks(), 0, 'no tick within 400 ms of the second start');
-    await page.clock.runFor(1);
+    await h.advance(page, 1);
     assert.equal(await ticks(), 1);
     player.game.tick();
     await player.expectSame('after the first tick');
@@ -184,39 +187,32 @@ describe('the keyboard', () => {
         .sort((a, b) => a.tabIndex - b.tabIndex)
         .map(h.elementId);
 
-    test('focus starts in the rules text and Tab goes round in the window\'s order',
-        withPlayer(async (player, page) => {
-            assert.equal(await focused(page), 'Text1_0');
-            for (const selected of [0, 1]) {
-                if (selected) {
-                    await player.option(1);
-                }
-                const want = order(selected);
-                // At the end of its round the focus may leave the page for the browser's own
-                // controls, as in any page that sets no keyboard trap; the next Tab brings it back
-                // to the first stop. It must not leave anywhere else.
-                for (const key of ['Tab', 'Shift+Tab']) {
-                    await page.focus('#Text1_0');
+    // Each way round from its first stop to its last, on a fresh page. Then the focus goes back
+    // to the first stop or leaves the page for the browser's own controls, as in any page that
+    // sets no keyboard trap; where it comes back from there is the browser's business. (Headless
+    // Firefox, once left, keeps its page unfocused, moving the focus there without events.)
+    for (const selected of [0, 1]) {
+        for (const key of ['Tab', 'Shift+Tab']) {
+            const variant = selected ? 'four' : 'three';
+            test(`${key} goes round in the window's order on ${variant} per side`,
+                withPlayer(async (player, page) => {
+                    assert.equal(await focused(page), 'Text1_0', 'the focus at the start');
+                    await player.playAll([`O${selected}`]);
+                    const want = order(selected);
+                    const round = key === 'Tab' ? want : [...want].reverse();
+                    await page.focus('#' + round[0]);
                     const seen = [await focused(page)];
-                    let left = [];
-                    while (seen.length <= want.length) {
+                    for (let i = 0; i < round.length; i++) {
                         await page.keyboard.press(key);
-                        const id = await focused(page);
-                        if (id) {
-                            seen.push(id);
-                        } else {
-                            left.push(seen.at(-1));
-                            assert.ok(left.length <= 1, `${key}: focus left the page twice`);
-                        }
+                        seen.push(await focused(page));
                     }
-                    const round = key === 'Tab' ? want : [want[0], ...want.slice(1).reverse()];
-                    assert.deepEqual(seen, [...round, want[0]], key);
-                    assert.ok(left.length === 0 || left[0] === round.at(key === 'Tab' ? -1 : 0),
-                        `${key}: focus left the page after ${left[0]}`);
-                }
-                await player.expectSame('after going round');
-            }
-        }));
+                    assert.deepEqual(seen.slice(0, -1), round);
+                    assert.ok(['', round[0]].includes(seen.at(-1)),
+                        `from the last stop to ${seen.at(-1)}`);
+                    await player.expectSame('after going round');
+                }));
+        }
+    }
 
     test('Space and Enter click the focused button, arrows choose the variant',
         withPlayer(async (player, page) => {

@@ -1,6 +1,7 @@
 // soak.test.js: random real input on the page, compared after every event with the stand-in.
 //
 // PEBBLIX_SOAK_SEED replays a run; PEBBLIX_SOAK_EVENTS sets its length (20,000 by default).
+// PEBBLIX_ENGINE picks the browser, as for every browser test.
 'use strict';
 
 const { test } = require('node:test');
@@ -22,7 +23,8 @@ function nextEvent(game) {
     return [`C${index}`, `O${index}`, 'T', `L${index}`, `K:${keys[index]}`][Math.floor(drawn / 100)];
 }
 
-test(`${count} random events, seed ${seed}`, { timeout: 15 * 60 * 1000 }, async () => {
+const name = `${count} random events in ${h.engine}, seed ${seed}`;
+test(name, { timeout: 15 * 60 * 1000 }, async () => {
     console.log(`soak seed ${seed} (PEBBLIX_SOAK_SEED=${seed} replays it)`);
     const browser = await h.launch();
     try {

@@ -1,0 +1,124 @@
+// chromium.js: the page in Debian's Chromium, headless, driven by playwright-core over the DevTools
+// protocol. Its pages are Playwright's own with a little added: what the page reported, what it
+// asked for, and the extras only Chromium has (touch screens, fonts, accessibility, install).
+'use strict';
+
+const { chromium } = require('playwright-core');
+
+const name = 'chromium';
+
+const can = { requests: true, touch: true, install: true, ariaSnapshot: true, fonts: true,
+    initScripts: true, console: true, lighthouse: true };
+
+// We run as root, hence no sandbox; the rest keeps the browser itself from reaching out.
+// PEBBLIX_BROWSER_ARGS adds arguments of its own, blank-separated (--js-flags=--jitless: a browser
+// without WebAssembly).
+const options = {
+    executablePath: process.env.PEBBLIX_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
+        '--disable-sync', '--no-first-run', '--disable-gpu', '--force-color-profile=srgb',
+        ...(process.env.PEBBLIX_BROWSER_ARGS || '').split(' ').filter(Boolean)],
+};
+
+// Playwright's own browser, for Lighthouse (which wants a DevTools port) and the benchmarks.
+const playwright = (args = []) => chromium.launch({ ...options, args: [...options.args, ...args] });
+
+// A Playwright page as the harness's page. Uncaught exceptions and console errors and warnings go
+// to `errors`. With `refuse`, every request but the page's own navigation is refused and listed in
+// `refused`.
+function wrap(page, close, refuse) {
+    const errors = [];
+    const refused = [];
+    let address;
+    page.on('pageerror', (error) => errors.push(String(error)));
+    page.on('console', (message) => {
+        if (message.type() === 'error' || message.type() === 'warning') {
+            errors.push(message.text());
+        }
+    });
+    // Requests that never reach the router (the context is offline) are counted here.
+    page.on('request', (request) => {
+        if (refuse && request.url() !== address && !refused.includes(request.url())) {
+            refused.push(request.url());
+        }
+    });
+    const route = refuse && page.route('**/*', (handler) => {
+        if (handler.request().url() === address && handler.request().isNavigationRequest()) {
+            return handler.continue();
+        }
+        refused.push(handler.request().url());
+        return handler.abort('blockedbyclient');
+    });
+    return {
+        errors, refused, mouse: page.mouse, keyboard: page.keyboard,
+        addInitScript: (fn, arg) => page.addInitScript(fn, arg),
+        goto: async (url) => {
+            await route;
+            address = url;
+            return page.goto(url, { waitUntil: 'load' });
+        },
+        reload: () => page.reload({ waitUntil: 'load' }),
+        evaluate: (fn, arg) => page.evaluate(fn, arg),
+        focus: (selector) => page.focus(selector),
+        screenshot: () => page.screenshot(),
+        close,
+        tap: (selector) => page.tap(selector),
+        ariaSnapshot: (selector) => page.locator(selector).ariaSnapshot(),
+        // The fonts Chromium drew each element's text with, by family, as its DevTools list them.
+        async fonts(ids) {
+            const cdp = await page.context().newCDPSession(page);
+            await cdp.send('DOM.enable');
+            await cdp.send('CSS.enable');
+            const { root } = await cdp.send('DOM.getDocument', { depth: -1 });
+            const fonts = {};
+            for (const id of ids) {
+                const { nodeId } = await cdp.send('DOM.querySelector',
+                    { nodeId: root.nodeId, selector: '#' + id });
+                const { fonts: used } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+                fonts[id] = used.map((f) => f.familyName + (f.isCustomFont ? ' (embedded)' : ''));
+            }
+            await cdp.detach();
+            return fonts;
+        },
+        // What keeps the page from being installed as an app, as Chromium lists it.
+        async installErrors() {
+            const cdp = await page.context().newCDPSession(page);
+            const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+            await cdp.detach();
+            return installabilityErrors;
+        },
+    };
+}
+
+// With `profile`, the browser keeps its profile in that folder and its one page is an ordinary
+// window, where a web app can be installed and a service worker stays; otherwise every page is a
+// private window of its own. `touch` makes a page a phone or tablet in Chromium's mobile
+// emulation: a layout viewport of the screen's width, a touch screen and a coarse pointer, with
+// `insets` as the screen's safe-area insets.
+async function launch({ profile } = {}) {
+    if (profile) {
+        const context = await chromium.launchPersistentContext(profile,
+            { ...options, viewport: { width: 800, height: 600 }, deviceScaleFactor: 1 });
+        return {
+            newPage: async () => wrap(context.pages()[0], () => context.close(), false),
+            close: () => context.close(),
+        };
+    }
+    const browser = await playwright();
+    return {
+        async newPage({ viewport = { width: 800, height: 600 }, touch = false, insets } = {}) {
+            const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
+                isMobile: touch, hasTouch: touch, offline: true });
+            const page = await context.newPage();
+            if (insets) {
+                const cdp = await context.newCDPSession(page);
+                await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets });
+            }
+            return wrap(page, () => context.close(), true);
+        },
+        close: () => browser.close(),
+    };
+}
+
+module.exports = { name, can, launch, playwright };
