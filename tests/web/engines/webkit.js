@@ -187,10 +187,21 @@ class Page {
 // The window sized so that its viewport, not its outside, is `width` by `height` CSS pixels: the
 // browser's frame and toolbar are measured and added.
 async function sizeViewport(session, { width, height }) {
+    const inside = () => session.evaluate(() => ({ width: innerWidth, height: innerHeight }));
     let outer = { x: 0, y: 0, width, height };
-    for (let tries = 0; tries < 3; tries++) {
+    for (let tries = 0; tries < 10; tries++) {
         const actual = await session.command('POST', '/window/rect', outer);
-        const inner = await session.evaluate(() => ({ width: innerWidth, height: innerHeight }));
+        // The X server resizes the window after the command has returned, and the page hears of
+        // it later still: its size is read until it holds still.
+        let inner = await inside();
+        for (let waits = 0; waits < 20; waits++) {
+            await new Promise((resolve) => setTimeout(resolve, 50));
+            const again = await inside();
+            if (again.width === inner.width && again.height === inner.height) {
+                break;
+            }
+            inner = again;
+        }
         if (inner.width === width && inner.height === height) {
             return;
         }
