@@ -55,10 +55,10 @@ if [ "$mode" = test ] || [ "$mode" = bench ]; then
     command -v npm >/dev/null 2>&1 || packages="$packages npm"
     command -v chromium >/dev/null 2>&1 || packages="$packages chromium"
 fi
-# The page's tests run in Firefox and WebKit too: Firefox ESR itself (driven over WebDriver BiDi),
-# WebKitGTK's WebDriver with its MiniBrowser, and an X server for that; Mesa's drivers are
-# WebKitGTK's (only recommended, so named here).
-if [ "$mode" = test ]; then
+# The page's tests and benchmarks run in Firefox and WebKit too: Firefox ESR itself (driven over
+# WebDriver BiDi), WebKitGTK's WebDriver with its MiniBrowser, and an X server for that; Mesa's
+# drivers are WebKitGTK's (only recommended, so named here).
+if [ "$mode" = test ] || [ "$mode" = bench ]; then
     packages="$packages firefox-esr webkit2gtk-driver libgl1-mesa-dri xvfb xauth"
 fi
 if [ "$mode" = bench ]; then
