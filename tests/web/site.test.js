@@ -117,8 +117,9 @@ test('a new version put on the host takes over, and the next visit shows it', as
     // Taken over: the old version's cache is gone, which the new worker does as it activates,
     // and the page's worker is active, so not the old one. (The page may be born under the new
     // worker, which can claim it during the reload: Firefox often does, then no change is seen.)
+    // The new worker fetches every file of the new version first: on a busy machine, a while.
     await h.until(page, async (old) => (await caches.keys()).every((k) => !old.includes(k)) &&
-        navigator.serviceWorker.controller?.state === 'activated', before);
+        navigator.serviceWorker.controller?.state === 'activated', before, 30000);
     await player.restart();
     assert.match(await page.evaluate(() => document.childNodes[1].data), new RegExp(marker));
     const kept = await page.evaluate(() => caches.keys());
