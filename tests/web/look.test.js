@@ -268,7 +268,8 @@ async function accessibleNodes(page) {
     });
 }
 
-test('axe-core finds no violation of WCAG 2.2 A and AA or of its best practices', async () => {
+test('axe-core finds no violation of WCAG 2.2 A and AA or of its best practices',
+    { skip: !h.can.axe && `axe-core does not run to its end in ${h.engine}` }, async () => {
     const { page } = session;
     // As a function of its own source: a driver passes functions, and the page's policy forbids
     // compiling a string inside the page.
@@ -276,10 +277,12 @@ test('axe-core finds no violation of WCAG 2.2 A and AA or of its best practices'
     await page.evaluate(new Function(axe)); // eslint-disable-line no-new-func
     for (const variant of [1, 0]) {
         await player.option(variant);
-        const { violations } = await page.evaluate(() => axe.run(document, { runOnly: { type: 'tag',
-            values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] } }));
-        assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`),
-            [], `on ${variant ? 'four' : 'three'} per side`);
+        // Only the violations leave the page: WebKit's WebDriver cannot carry axe's whole report.
+        const violations = await page.evaluate(async () => (await axe.run(document, { runOnly: {
+            type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa',
+                'best-practice'] } })).violations
+            .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+        assert.deepEqual(violations, [], `on ${variant ? 'four' : 'three'} per side`);
     }
 });
 

@@ -8,7 +8,7 @@ const { chromium } = require('playwright-core');
 const name = 'chromium';
 
 const can = { requests: true, touch: true, install: true, ariaSnapshot: true, fonts: true,
-    initScripts: true, console: true, lighthouse: true };
+    initScripts: true, console: true, lighthouse: true, axe: true };
 
 // We run as root, hence no sandbox; the rest keeps the browser itself from reaching out.
 // PEBBLIX_BROWSER_ARGS adds arguments of its own, blank-separated (--js-flags=--jitless: a browser

@@ -9,7 +9,7 @@ const name = 'firefox';
 // BiDi offers no touch emulation, no accessibility tree of Playwright's kind, no list of the
 // fonts a text was drawn with and no install prompt.
 const can = { requests: true, touch: false, install: false, ariaSnapshot: false, fonts: false,
-    initScripts: true, console: true, lighthouse: false };
+    initScripts: true, console: true, lighthouse: false, axe: true };
 
 // A key press as Playwright names it ("Shift+Tab", "Control+a"): the modifiers held round the key.
 // Puppeteer calls the space bar by its character.
