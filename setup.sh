@@ -31,15 +31,17 @@ if [ "$mode" = test ]; then
     packages="$packages libgtest-dev desktop-file-utils appstream file"
     # The page's check reads its icon with Pillow.
     packages="$packages python3-pil"
-    # The package's checks: what a distribution's maintainer runs, and man to render the pages.
-    packages="$packages lintian devscripts man-db groff-base"
+    # The package's checks: it is built as `package` builds it, checked with what a distribution's
+    # maintainer runs, and its manual pages rendered by man.
+    packages="$packages build-essential debhelper lintian blhc man-db groff-base"
 fi
 # The packaging folder's tool, wherever it is configured: dpkg-dev reads the changelog.
 if [ "$mode" = test ] || [ "$mode" = bench ]; then
     packages="$packages dpkg-dev"
 fi
+# dpkg-buildpackage builds the package with debhelper (debian/rules).
 if [ "$mode" = package ]; then
-    packages="$packages dpkg-dev file"
+    packages="$packages build-essential debhelper"
 fi
 # The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
 # node and acorn), and fontTools with brotli to cut the embedded font from Liberation Serif.
@@ -143,11 +145,9 @@ if [ "$mode" = windows ]; then
 fi
 
 if [ "$mode" = package ]; then
-    # A tree of its own without the tests, built as a distribution builds its packages.
+    # Built by dpkg-buildpackage from a copy of the source, as a distribution builds its packages.
     sh packaging/build-package.sh . build/package
-    for deb in build/package/*.deb; do
-        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "./$deb"
-    done
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall ./build/package/pebblix_*.deb
     exit 0
 fi
 
