@@ -147,7 +147,8 @@ fi
 if [ "$mode" = package ]; then
     # Built by dpkg-buildpackage from a copy of the source, as a distribution builds its packages.
     sh packaging/build-package.sh . build/package
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall ./build/package/pebblix_*.deb
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall \
+        ./build/package/pebblix_*.deb
     exit 0
 fi
 

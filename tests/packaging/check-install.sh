@@ -84,8 +84,8 @@ binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ "$binary" = "${program##*/}" ] || fail "metainfo provides '$binary', the entry starts '$program'"
 
 # The metainfo lists the changelog's releases, newest first, an item for each of its items.
-want=$(awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 } /^  \* / { n++ } END { print v, n }' \
-    "$changelog" | tr -d '()')
+want=$(awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 }
+    /^  \* / { n++ } END { print v, n }' "$changelog" | tr -d '()')
 got=$(awk '/<release / { if (v != "") print v, n; v = $0; sub(/.*version="/, "", v); sub(/".*/, "", v); n = 0 }
     /<li>/ { n++ } END { print v, n }' "$metainfo")
 [ "$got" = "$want" ] || fail "the metainfo's releases and items ($got) are not the changelog's ($want)"
