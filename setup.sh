@@ -29,22 +29,23 @@ esac
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
     packages="$packages libgtest-dev desktop-file-utils appstream file"
-    # The package's checks: what a distribution's maintainer runs, and man to render the pages.
-    packages="$packages lintian devscripts man-db groff-base"
+    # The page's check reads its icon with Pillow.
+    packages="$packages python3-pil"
+    # The package's checks: it is built as `package` builds it, checked with what a distribution's
+    # maintainer runs, and its manual pages rendered by man.
+    packages="$packages build-essential debhelper lintian blhc man-db groff-base"
 fi
-# The packaging folder's tools, wherever it is configured: dpkg-dev reads the changelog and Pillow
-# draws the icons (test and bench have Pillow among the web edition's packages below).
+# The packaging folder's tool, wherever it is configured: dpkg-dev reads the changelog.
 if [ "$mode" = test ] || [ "$mode" = bench ]; then
     packages="$packages dpkg-dev"
 fi
+# dpkg-buildpackage builds the package with debhelper (debian/rules).
 if [ "$mode" = package ]; then
-    packages="$packages dpkg-dev python3-pil file"
+    packages="$packages build-essential debhelper"
 fi
 # The web edition needs neither Qt nor the host's compiler: Debian's Emscripten (which brings its
-# node and acorn), fontTools with brotli to cut the embedded font from Liberation Serif, and Pillow
-# for the icons.
+# node and acorn), and fontTools with brotli to cut the embedded font from Liberation Serif.
 web_packages="cmake ninja-build emscripten python3-fonttools python3-brotli fonts-liberation2"
-web_packages="$web_packages python3-pil"
 if [ "$mode" = web ]; then
     packages="$web_packages"
 fi
@@ -65,10 +66,9 @@ if [ "$mode" = bench ]; then
     packages="$packages libbenchmark-dev hyperfine xvfb time"
 fi
 # The Windows edition is cross-compiled with MinGW-w64 and needs no Qt: the compiler with POSIX
-# threads, windres, Pillow for the icon and wixl for the installer. Its tests run under Wine (64-bit
-# alone is enough), with GoogleTest built from Debian's sources.
-windows_packages="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
-windows_packages="$windows_packages python3-pil wixl"
+# threads, windres and wixl for the installer. Its tests run under Wine (64-bit alone is enough),
+# with GoogleTest built from Debian's sources.
+windows_packages="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wixl"
 windows_test_packages="wine wine64 googletest fonts-liberation"
 if [ "$mode" = windows ]; then
     packages="$windows_packages"
@@ -81,7 +81,7 @@ if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>
     cat >&2 <<'MSG'
 This system has no apt-get. Install by hand: a C++20 compiler, CMake 3.22 or later, Ninja,
 the Qt 6 Widgets development files, the Liberation fonts (or Times New Roman), for the package's
-files dpkg-parsechangelog and Python's Pillow, and for the tests GoogleTest, desktop-file-utils and
+files dpkg-parsechangelog, and for the tests GoogleTest, desktop-file-utils and
 appstream. Then build with:
     cmake --preset default && cmake --build --preset default
 MSG
@@ -145,11 +145,10 @@ if [ "$mode" = windows ]; then
 fi
 
 if [ "$mode" = package ]; then
-    # A tree of its own without the tests, built as a distribution builds its packages.
+    # Built by dpkg-buildpackage from a copy of the source, as a distribution builds its packages.
     sh packaging/build-package.sh . build/package
-    for deb in build/package/*.deb; do
-        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall "./$deb"
-    done
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --reinstall \
+        ./build/package/pebblix_*.deb
     exit 0
 fi
 

@@ -1,30 +1,29 @@
 #!/bin/sh
-# build-package.sh: builds the game's Debian package as a distribution builds its own packages.
+# build-package.sh: builds the game's Debian packages, source and binary, with dpkg-buildpackage.
 #
-#   sh build-package.sh SOURCE_DIR BUILD_DIR
+#   sh build-package.sh SOURCE_DIR OUT_DIR
 #
-# The tree is configured from the `package` preset: for /usr with the program in /usr/games, where
-# Debian puts games, and compiled with the distribution's flags; the package lands in BUILD_DIR.
-# `sh setup.sh package` and the package tests both build it through here, so the tests check what
-# users install. CMAKE and CPACK name the tools when they are not the ones on the PATH.
+# dpkg-buildpackage writes its results beside the tree it builds, so it builds a copy in OUT_DIR of
+# the files Git tracks (outside a checkout, of everything but the build trees). The packages, the
+# .changes and the build's log, build.log, land in OUT_DIR.
 set -eu
 
-source=$1 build=$2
-cmake=${CMAKE:-cmake} cpack=${CPACK:-cpack}
-case "$build" in /*) ;; *) build="$PWD/$build" ;; esac
-
+source=$1 out=$2
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
 cd "$source"
-# The distribution's hardening: position-independent code, -fstack-protector-strong,
-# _FORTIFY_SOURCE and full RELRO by default, and BIND_NOW through +all. dpkg-buildflags also maps
-# the source folder to "." in the debug information, so builds in different places agree. CMake
-# takes CXXFLAGS and LDFLAGS as the tree's flags when it first configures it; the preset's build
-# type None adds none of its own, as in Debian's own CMake builds. The package strips the program.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-export CXXFLAGS LDFLAGS
-
-"$cmake" --preset package -B "$build"
-"$cmake" --build "$build"
-rm -f "$build"/*.deb
-"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$build"
+tree="$out/pebblix-$(dpkg-parsechangelog -S Version)"
+rm -rf "$tree" "$out"/pebblix_* "$out"/pebblix-dbgsym_* "$out/build.log"
+mkdir "$tree"
+if git rev-parse --git-dir >/dev/null 2>&1; then
+    git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$tree"
+else
+    tar --exclude=./build -cf - . | tar -xf - -C "$tree"
+fi
+cd "$tree"
+echo "Building the packages in $out (the log: $out/build.log)"
+dpkg-buildpackage -us -uc -Jauto >"$out/build.log" 2>&1 || {
+    tail -n 60 "$out/build.log"
+    exit 1
+}
+ls "$out"/pebblix*_*

@@ -7,12 +7,12 @@ markup of the window (the title, the client area and its style sheet, from the w
 which the page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG,
 and Liberation Serif cut down to the characters of the window's texts and of the page's own
 message, with the font's licence; the page's Content-Security-Policy then names each of its inline
-scripts and styles by its hash. The icons are drawn by the project's icon drawer, cmake/icons.py,
-given with --icons. Needs Debian's python3-fonttools, python3-brotli and python3-pil.
+scripts and styles by its hash. The icons are the window's, from the folder given with --icons
+(window/icons). Needs Debian's python3-fonttools and python3-brotli.
 
 With --site, it makes from the finished page the folder to put on a web host instead: the page as
-index.html, its web app manifest, its icons drawn larger from the same picture (an opaque one
-for an iPad's Home Screen) and the service
+index.html, its web app manifest, its icons, the same picture larger (an opaque one for an
+iPad's Home Screen), and the service
 worker that keeps them for offline play, its cache named by a hash of all of them.
 """
 
@@ -20,7 +20,6 @@ import argparse
 import base64
 import hashlib
 import html
-import importlib.util
 import io
 import json
 import os
@@ -28,7 +27,6 @@ import re
 import sys
 
 from fontTools import subset
-from PIL import Image
 
 # The embedded font's family, as the page's style names it.
 FAMILY = "Pebblix Serif"
@@ -38,16 +36,9 @@ def data_url(mime, payload):
     return "data:%s;base64,%s" % (mime, base64.b64encode(payload).decode("ascii"))
 
 
-def png(image):
-    out = io.BytesIO()
-    image.save(out, "PNG", optimize=True)
-    return out.getvalue()
-
-
-def picture(path):
-    """The window's picture, as the icons are drawn from it."""
-    with Image.open(path) as source:
-        return source.convert("RGBA")
+def icon(args, name):
+    """One of the window's icons (window/icons/make-icons.sh), as its bytes."""
+    return open(os.path.join(args.icons, name), "rb").read()
 
 
 def shown_characters(texts):
@@ -115,7 +106,6 @@ def make_page(args):
         # "<!--" would let a later "<script" hide the element's end from the HTML parser.
         if "</script" in scripts[key].lower() or "<!--" in scripts[key]:
             sys.exit("assemble.py: %s would end its <script> element early" % path)
-    icon = png(args.icons.repeated(picture(args.icon), 32))
     window = json.load(open(args.export, encoding="utf-8"))
     # The message shown where the game cannot start is in the page's font too.
     messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
@@ -125,7 +115,7 @@ def make_page(args):
         "@SUMMARY@": html.escape(args.summary),
         "@CLIENT_STYLE@": window["style"],
         "@CLIENT@": window["markup"],
-        "@FAVICON@": data_url("image/png", icon),
+        "@FAVICON@": data_url("image/png", icon(args, "hamburger-32.png")),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
         **scripts,
@@ -146,20 +136,17 @@ def make_page(args):
 def make_site(args):
     page = open(args.page, "rb").read()
     window = json.load(open(args.export, encoding="utf-8"))
-    drawing = picture(args.icon)
     lang = re.search(rb'<html lang="([^"]+)"', page)
     if not lang:
         sys.exit("assemble.py: the page names no language")
     names = window["manifest"]
-    background = names["background_color"]
-    fill = tuple(int(background[i : i + 2], 16) for i in (1, 3, 5))
     files = {"index.html": page}
     icons = []
     for size in (192, 512):
         for purpose in ("any", "maskable"):
             name = "icon-%d%s.png" % (size, "" if purpose == "any" else "-maskable")
-            files[name] = png(args.icons.repeated(drawing, size) if purpose == "any"
-                              else args.icons.maskable(drawing, size, fill))
+            files[name] = icon(args, "hamburger-%d%s.png"
+                               % (size, "" if purpose == "any" else "-maskable"))
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
@@ -173,11 +160,11 @@ def make_site(args):
         "scope": "./",
         "display": "standalone",
         "theme_color": names["theme_color"],
-        "background_color": background,
+        "background_color": names["background_color"],
         "icons": icons,
     }
     # Safari's Home Screen takes its icon from here alone, and shows no transparency.
-    files["apple-touch-icon.png"] = png(args.icons.opaque(drawing, 180, fill))
+    files["apple-touch-icon.png"] = icon(args, "hamburger-180-opaque.png")
     files["manifest.webmanifest"] = (json.dumps(manifest, ensure_ascii=False, indent=2)
                                      + "\n").encode("utf-8")
     version = hashlib.sha256()
@@ -198,20 +185,16 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
+    for name in ("template", "script", "fallback", "icons", "export", "font", "licence",
                  "output", "site", "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
-    needed = (("site", "page", "icon", "icons", "export", "worker", "summary") if args.site else
-              ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
+    needed = (("site", "page", "icons", "export", "worker", "summary") if args.site else
+              ("template", "script", "fallback", "icons", "export", "font", "licence",
                "summary", "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))
-    # The project's one drawer of the icon (cmake/icons.py), used as a library.
-    found = importlib.util.spec_from_file_location("icons", args.icons)
-    args.icons = importlib.util.module_from_spec(found)
-    found.loader.exec_module(args.icons)
     (make_site if args.site else make_page)(args)
 
 

@@ -4,8 +4,8 @@
 #
 #   sh play-build.sh CMAKE SOURCE_DIR SCRATCH_DIR
 #
-# A find_package of a test-only package, or the changelog's reader or the icons' python3, that the
-# play build reaches fails the configuration here, as it would on a player's machine that lacks it.
+# A find_package of a test-only package, or the changelog's reader, that the play build reaches
+# fails the configuration here, as it would on a player's machine that lacks it.
 set -eu
 
 cmake=$1 source=$2 tree=$3
@@ -16,8 +16,7 @@ cd "$source"
     -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6Test=ON \
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
-    -DPEBBLIX_DPKG_PARSECHANGELOG=/nonexistent/dpkg-parsechangelog \
-    -DPEBBLIX_ICONS_PYTHON=/nonexistent/python3
+    -DPEBBLIX_DPKG_PARSECHANGELOG=/nonexistent/dpkg-parsechangelog
 "$cmake" --build "$tree" --target pebblix
 test -x "$tree/app/pebblix"
 echo "the play build needs no test package"

@@ -246,7 +246,7 @@ function siteVersion(folder, edit) {
     const { description } = JSON.parse(fs.readFileSync(path.join(sitePath, 'manifest.webmanifest')));
     execFileSync(process.env.PEBBLIX_PYTHON || 'python3', [source('web', 'assemble.py'),
         '--site', folder, '--page', path.join(folder, 'pebblix.html'), '--summary', description,
-        '--icon', source('window', 'icons', 'hamburger.xpm'), '--icons', source('cmake', 'icons.py'),
+        '--icons', source('window', 'icons'),
         '--worker', source('web', 'sw.js.in'), '--export', exportPath]);
     return folder;
 }

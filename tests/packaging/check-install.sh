@@ -1,26 +1,36 @@
 #!/bin/sh
-# check-install.sh: installs the build into a scratch root and checks what a desktop finds there.
+# check-install.sh: installs the build into a scratch root and checks what a desktop and man find
+# there.
 #
-#   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR APP_ID
+#   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR CHANGELOG CAPTIONS
 #
 # The menu entry and the metainfo must pass their validators, and every file one of them names
 # (the program, the icon, the menu entry itself) must be installed beside it; the metainfo's
-# releases are the installed changelog's.
+# releases are the changelog's. The manual pages must render without a message and give each
+# command button a paragraph headed by its caption, as the window writes it: CAPTIONS is a program
+# that prints them.
 set -eu
 
-cmake=$1 build=$2 root=$3 id=$4
+cmake=$1 build=$2 root=$3 changelog=$4 captions=$5
 
 rm -rf "$root"
 DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >/dev/null
 share="$root/usr/share"
-entry="$share/applications/$id.desktop"
-metainfo="$share/metainfo/$id.metainfo.xml"
 
 failed=0
 fail() {
     echo "FAIL: $*"
     failed=1
 }
+
+set -- "$share"/applications/*.desktop
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "FAIL: expected one menu entry, found: $*"
+    exit 1
+fi
+entry=$1
+id=$(basename "$entry" .desktop)
+metainfo="$share/metainfo/$id.metainfo.xml"
 
 # The validators: both exit 0 on mere hints, so their warnings are failures here too.
 if ! out=$(desktop-file-validate "$entry" 2>&1) || echo "$out" | grep -Eq 'error:|warning:'; then
@@ -73,13 +83,28 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ "$binary" = "${program##*/}" ] || fail "metainfo provides '$binary', the entry starts '$program'"
 
-# The metainfo lists the installed changelog's releases, newest first, an item for each of its items.
-want=$(gzip -dc "$share/doc/pebblix/changelog.gz" |
-    awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 } /^  \* / { n++ } END { print v, n }' |
-    tr -d '()')
+# The metainfo lists the changelog's releases, newest first, an item for each of its items.
+want=$(awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 }
+    /^  \* / { n++ } END { print v, n }' "$changelog" | tr -d '()')
 got=$(awk '/<release / { if (v != "") print v, n; v = $0; sub(/.*version="/, "", v); sub(/".*/, "", v); n = 0 }
     /<li>/ { n++ } END { print v, n }' "$metainfo")
 [ "$got" = "$want" ] || fail "the metainfo's releases and items ($got) are not the changelog's ($want)"
+
+button_captions=$("$captions")
+[ -n "$button_captions" ] || fail "$captions printed no caption"
+for page in "$share/man/man6/pebblix.6" "$share/man/bg/man6/pebblix.6"; do
+    if [ ! -f "$page" ]; then
+        fail "$page: not installed"
+        continue
+    fi
+    missing=$(echo "$button_captions" | while read -r caption; do
+        grep -qxF ".B \"$caption\"" "$page" || echo "$caption"
+    done)
+    [ -z "$missing" ] || fail "$page has no paragraph for: $missing"
+    # As lintian renders manual pages: any message from man or groff is a fault of the page.
+    errors=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || echo "man failed")
+    [ -z "$errors" ] || fail "man --warnings -l $page: $errors"
+done
 
 [ "$failed" -eq 0 ] && echo "installed files check out"
 exit "$failed"
