@@ -13,10 +13,10 @@
 //                         [left, top, width, height], a colour as [r, g, b] or null;
 //   solutions             [three per side, four per side], rows of position strings.
 #include "description.h"
-#include "form.h"
 #include "jsontext.h"
 #include "markupfrontend.h"
 #include "pagestyle.h"
+#include "sharedwindow.h"
 
 #include <cstdio>
 #include <string>
@@ -81,13 +81,13 @@ std::string Texts() {
 // of the window's caption. Its colours are the title strip's and the window's.
 std::string Manifest() {
     const ControlSpec& title = *Find("Label1", 0);
-    const std::string_view caption = kForm.caption;
+    const std::string_view caption = kWindow.caption;
     const std::size_t dash = caption.rfind(" - ");
     return JsonObject()
         .Text("name", title.text)
         .Text("short_name", dash == std::string_view::npos ? caption : caption.substr(dash + 3))
-        .Text("theme_color", page::Hex(title.backColor.value_or(kForm.backColor)))
-        .Text("background_color", page::Hex(kForm.backColor))
+        .Text("theme_color", page::Hex(title.backColor.value_or(kWindow.backColor)))
+        .Text("background_color", page::Hex(kWindow.backColor))
         .Close();
 }
 
@@ -98,11 +98,11 @@ int main() {
     std::string style;
     const std::string markup = page.Markup(style);
     const std::string form = JsonObject()
-                                 .Text("name", kForm.name)
-                                 .Text("title", Form::Title())
-                                 .Number("width", kForm.clientWidth)
-                                 .Number("height", kForm.clientHeight)
-                                 .Raw("backColor", Colour(kForm.backColor))
+                                 .Text("name", kWindow.name)
+                                 .Text("title", SharedWindow::Title())
+                                 .Number("width", kWindow.clientWidth)
+                                 .Number("height", kWindow.clientHeight)
+                                 .Raw("backColor", Colour(kWindow.backColor))
                                  .Number("twipsPerPixel", kTwipsPerPixel)
                                  .Close();
     const std::string document =

@@ -64,14 +64,14 @@ std::pair<std::string_view, std::string_view> Tag(const ControlSpec& control) {
 } // namespace
 
 MarkupFrontEnd::MarkupFrontEnd() {
-    form_.Build();
-    form_.Load();
+    shared_.Build();
+    shared_.Load();
 }
 
-void MarkupFrontEnd::MakeForm(const FormSpec& form, std::string_view title) {
+void MarkupFrontEnd::MakeWindow(const WindowSpec& spec, std::string_view title) {
     title_ = title;
-    client_.Set("id", form.name).Set("class", "client");
-    for (const auto& [property, value] : page::FormStyle(form)) {
+    client_.Set("id", spec.name).Set("class", "client");
+    for (const auto& [property, value] : page::WindowStyle(spec)) {
         client_.Style(property, value);
     }
 }
@@ -83,7 +83,7 @@ void MarkupFrontEnd::MakeControl(const ControlSpec& control, const ControlSpec* 
     html::Element& parent = container ? Of(*container) : client_;
     const auto [tag, kind] = Tag(control);
     html::Element& element = parent.Append(tag);
-    elements_.at(Row(control)) = &element;
+    elements_.at(Ordinal(control)) = &element;
     std::string classes(kind);
     classes += control.centred ? " centred" : "";
     classes += control.singleBorder ? " bordered" : "";

@@ -28,21 +28,21 @@ std::string_view Kind(const ControlSpec& control) {
     }
 }
 
-// The row by which page.js knows a control's element.
-int PageRow(const ControlSpec& control) {
-    return static_cast<int>(Row(control));
+// The ordinal by which page.js knows a control's element.
+int PageOrdinal(const ControlSpec& control) {
+    return static_cast<int>(Ordinal(control));
 }
 
 } // namespace
 
 void PageFrontEnd::Load() {
-    form_.Load();
+    shared_.Load();
     page_show(firstStop_);
 }
 
-void PageFrontEnd::MakeForm(const FormSpec& form, std::string_view title) {
+void PageFrontEnd::MakeWindow(const WindowSpec& spec, std::string_view title) {
     const std::string style =
-        JsonList(page::FormStyle(form), [](std::string& out, const auto& declaration) {
+        JsonList(page::WindowStyle(spec), [](std::string& out, const auto& declaration) {
             out += '[';
             AppendJsonText(out, declaration.first);
             out += ',';
@@ -50,7 +50,7 @@ void PageFrontEnd::MakeForm(const FormSpec& form, std::string_view title) {
             out += ']';
         });
     page_take_form(JsonObject()
-                       .Text("id", form.name)
+                       .Text("id", spec.name)
                        .Text("title", title)
                        .Raw("style", style)
                        .Close()
@@ -58,33 +58,34 @@ void PageFrontEnd::MakeForm(const FormSpec& form, std::string_view title) {
 }
 
 void PageFrontEnd::MakeControl(const ControlSpec& control, const ControlSpec*, std::string_view) {
-    page_take(PageRow(control), JsonObject()
-                                    .Text("id", ControlId(control))
-                                    .Text("kind", Kind(control))
-                                    .Flag("selected", control.selected)
-                                    .Text("text", control.text)
-                                    .Close()
-                                    .c_str());
+    page_take(PageOrdinal(control), JsonObject()
+                                        .Text("id", ControlId(control))
+                                        .Text("kind", Kind(control))
+                                        .Flag("selected", control.selected)
+                                        .Text("text", control.text)
+                                        .Close()
+                                        .c_str());
 }
 
 // The markup already has the controls in the keyboard order: the first takes the focus.
 void PageFrontEnd::SetTabOrder(std::span<const ControlSpec* const> stops) {
     if (!stops.empty()) {
-        firstStop_ = PageRow(*stops.front());
+        firstStop_ = PageOrdinal(*stops.front());
     }
 }
 
 void PageFrontEnd::ShowCaption(const ControlSpec& cell, std::string_view caption,
                                std::string_view spokenName) {
-    page_show_caption(PageRow(cell), std::string(caption).c_str(), std::string(spokenName).c_str());
+    page_show_caption(PageOrdinal(cell), std::string(caption).c_str(),
+                      std::string(spokenName).c_str());
 }
 
 void PageFrontEnd::ShowVisible(const ControlSpec& cell, bool visible) {
-    page_show_visible(PageRow(cell), visible ? 1 : 0);
+    page_show_visible(PageOrdinal(cell), visible ? 1 : 0);
 }
 
 void PageFrontEnd::ShowColour(const ControlSpec& cell, Rgb colour) {
-    page_show_colour(PageRow(cell), colour.r << 16 | colour.g << 8 | colour.b);
+    page_show_colour(PageOrdinal(cell), colour.r << 16 | colour.g << 8 | colour.b);
 }
 
 void PageFrontEnd::SetTimer(int intervalMs) {

@@ -1,22 +1,22 @@
 // pagefrontend.h: the game's window as a web page, the page's front end to the window.
 //
-// The page's markup is written at build time (markupfrontend.h): in the browser, Form
-// (window/form.h) walks the description and calls this class back to take each control's element
-// over, to bring the cells' elements up to date and to run the timer; page.js does the work in the
-// page. The history and the two stored solutions, which the window never shows, are data in Form,
-// as on the desktop.
+// The page's markup is written at build time (markupfrontend.h): in the browser, SharedWindow
+// (window/sharedwindow.h) walks the description and calls this class back to take each control's
+// element over, to bring the cells' elements up to date and to run the timer; page.js does the work
+// in the page. The history and the two stored solutions, which the window never shows, are data in
+// SharedWindow, as on the desktop.
 #pragma once
 
 #include "description.h"
-#include "form.h"
 #include "frontend.h"
+#include "sharedwindow.h"
 
 namespace pebblix {
 
 class PageFrontEnd final : private FrontEnd {
 public:
     // Takes over every shown control's element.
-    PageFrontEnd() { form_.Build(); }
+    PageFrontEnd() { shared_.Build(); }
     PageFrontEnd(const PageFrontEnd&) = delete;
     PageFrontEnd& operator=(const PageFrontEnd&) = delete;
 
@@ -24,11 +24,11 @@ public:
     void Load();
 
     // The page's events (page.h).
-    void Click(int row) { form_.Click(description::kControls.at(static_cast<std::size_t>(row))); }
-    void Tick() { form_.Tick(); }
+    void Click(int row) { shared_.Click(description::kControls.at(static_cast<std::size_t>(row))); }
+    void Tick() { shared_.Tick(); }
 
 private:
-    void MakeForm(const description::FormSpec& form, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;
@@ -41,7 +41,7 @@ private:
 
     // The row of the control that takes the focus first.
     int firstStop_ = -1;
-    Form form_{*this};
+    SharedWindow shared_{*this};
 };
 
 } // namespace pebblix

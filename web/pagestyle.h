@@ -43,7 +43,7 @@ inline Declarations FontStyle(const description::FontSpec& font) {
 }
 
 // The client area: the form's size, colour and font.
-inline Declarations FormStyle(const description::FormSpec& form) {
+inline Declarations WindowStyle(const description::WindowSpec& form) {
     Declarations style{{"width", Px(Pixels(form.clientWidth))},
                        {"height", Px(Pixels(form.clientHeight))},
                        {"background-color", Hex(form.backColor)}};

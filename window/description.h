@@ -1,12 +1,12 @@
 // description.h: the window of the game as data.
 //
-// Every control of the window is one row of `Controls`: its kind, its container, its place and
+// Every control of the window is one entry of `kControls`: its kind, its container, its place and
 // size in twips, colour, text, font, keyboard order, visibility and other settings. The Qt window
 // is built from this table by one loop, the in-memory stand-in takes its cells and lists from it,
-// and the tests read the same rows, so each value is written down exactly once.
+// and the tests read the same entries, so each value is written down exactly once.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +43,7 @@ inline constexpr FontSpec kWindowFont{.face = "Times New Roman", .points = 12};
 inline constexpr FontSpec kCellFont{.face = "Times New Roman", .points = 48};
 
 // The window's own settings.
-struct FormSpec {
+struct WindowSpec {
     std::string_view name{};
     std::string_view address{}; // the maker's web-site address, first in the title bar
     std::string_view caption{}; // follows the address
@@ -57,7 +57,7 @@ struct FormSpec {
     bool centred = true;    // opens centred on the screen
 };
 
-inline constexpr FormSpec kForm{
+inline constexpr WindowSpec kWindow{
     .name = "Inf_Igra_Pebblix",
     .address = "www.example.org",
     .caption = " Информатика - Pebblix",
@@ -256,7 +256,7 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 400, .enabled = false},
 }};
 
-// The row of a control; nullptr when the window has no such control.
+// A control's entry; nullptr when the window has no such control.
 constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1) {
     for (const ControlSpec& control : kControls) {
         if (control.name == name && control.index == index) {
@@ -266,8 +266,8 @@ constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1
     return nullptr;
 }
 
-// The row of a control in kControls, by which front ends keep their own objects.
-constexpr std::size_t Row(const ControlSpec& control) {
+// A control's place in kControls, counted from 0, by which front ends keep their own objects.
+constexpr std::size_t Ordinal(const ControlSpec& control) {
     return static_cast<std::size_t>(&control - kControls.data());
 }
 

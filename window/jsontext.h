@@ -4,7 +4,7 @@
 // and the stand-in's replies to the browser tests are JSON; all are written here.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <string>
 #include <string_view>

@@ -42,7 +42,7 @@ inline QString ObjectName(const ControlSpec& control) {
            (control.index < 0 ? QString() : QStringLiteral("_%1").arg(control.index));
 }
 
-// The rows of the description that the window shows: every visible control but the timer.
+// The controls of the description that the window shows: every visible control but the timer.
 inline std::vector<const ControlSpec*> ShownControls() {
     std::vector<const ControlSpec*> shown;
     for (const ControlSpec& control : kControls) {

@@ -2,7 +2,7 @@
 // dispatch to the in-memory stand-in.
 #pragma once
 
-#include "form.h"
+#include "sharedwindow.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -89,9 +89,9 @@ inline std::vector<Event> Events(std::string_view script) {
     return events;
 }
 
-// An event on the stand-in, or on any window driven through Form's events: a tick only while
-// the timer runs; clicks on cells and keys in the rules text reach nothing there.
-inline void Apply(Form& window, const Event& event) {
+// An event on the stand-in, or on any window driven through SharedWindow's events: a tick only
+// while the timer runs; clicks on cells and keys in the rules text reach nothing there.
+inline void Apply(SharedWindow& window, const Event& event) {
     switch (event.kind) {
     case EventKind::Command:
         window.ClickCommand(event.index);
