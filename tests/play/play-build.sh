@@ -19,5 +19,5 @@ cd "$source"
     -DPEBBLIX_DPKG_PARSECHANGELOG=/nonexistent/dpkg-parsechangelog \
     -DPEBBLIX_ICONS_PYTHON=/nonexistent/python3
 "$cmake" --build "$tree" --target pebblix
-test -x "$tree/app/pebblix"
+test -x "$tree/qt/pebblix"
 echo "the play build needs no test package"

@@ -1,8 +1,8 @@
 // standin.h: the game's window held in memory, for running the puzzle without a toolkit.
 //
-// The simplest front end: it makes no controls and draws nothing, so the window is what
-// SharedWindow keeps. It starts as the description has it: nine visible cells with the
-// four-per-side layout, an empty history, the two stored solutions, "3" selected and the timer
+// The simplest front end, built in every tree: it makes no controls and draws nothing, so the
+// window is what SharedWindow keeps. It starts as the description has it: nine visible cells with
+// the four-per-side layout, an empty history, the two stored solutions, "3" selected and the timer
 // disabled. Tests read it back through SharedWindow's accessors and drive it through its events.
 #pragma once
 
