@@ -267,8 +267,7 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_TIMER:
-        // A tick already waiting in the queue when the timer stopped is dropped.
-        if (wParam == kTimer1 && timerInterval_ > 0) {
+        if (wParam == kTimer1) {
             shared_.Tick();
         }
         return 0;

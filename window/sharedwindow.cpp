@@ -103,8 +103,11 @@ void SharedWindow::ClickOption(std::int16_t index) {
     Handle([this, index] { puzzle_.Option1_Click(index); });
 }
 
+// A tick the front end delivers after the timer stopped (one already on its way) is dropped.
 void SharedWindow::Tick() {
-    Handle([this] { puzzle_.Timer1_Timer(); });
+    if (timer_.enabled) {
+        Handle([this] { puzzle_.Timer1_Timer(); });
+    }
 }
 
 template <typename Handler> void SharedWindow::Handle(Handler handler) {

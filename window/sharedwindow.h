@@ -52,7 +52,8 @@ public:
     // The same by index, for drivers that think in buttons rather than controls.
     void ClickCommand(std::int16_t index);
     void ClickOption(std::int16_t index);
-    // One tick of the timer.
+    // One tick of the timer runs Timer1_Timer while the timer is enabled; a tick that comes while
+    // it is disabled does nothing.
     void Tick();
 
     // The title bar's text: the maker's address, then the window's caption.
