@@ -3,9 +3,6 @@
 add_subdirectory(puzzle)
 add_subdirectory(window)
 
-# The page's markup writer, whose export the packaging's checks read.
-add_subdirectory(web)
-
 find_package(Qt6 6.3 REQUIRED COMPONENTS Widgets)
 qt_standard_project_setup()
 add_subdirectory(qt)
@@ -34,7 +31,6 @@ endif()
 if(BUILD_TESTING)
     add_subdirectory(tests/play)
     add_subdirectory(tests/puzzle)
-    add_subdirectory(tests/page)
     add_subdirectory(tests/qt)
     add_subdirectory(tests/soak)
 endif()

@@ -3,10 +3,10 @@
 
 Into the page template go the program's JavaScript (with its WebAssembly inside) and the same
 program compiled to JavaScript alone, which the page runs where it may not use WebAssembly; the
-markup of the window (the title, the client area and its style sheet, from the window's export,
-which the page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG,
-and Liberation Serif cut down to the characters of the window's texts and of the page's own
-message, with the font's licence; the page's Content-Security-Policy then names each of its inline
+window's title, from its description (window/describe.cpp), and the markup of its client area with
+the style sheet, which the page's markup writer makes at build time (web/markup.cpp); the window's
+icon as a PNG, and Liberation Serif cut down to the characters of the window's texts and of the
+page's own message, with the font's licence; the page's Content-Security-Policy then names each of its inline
 scripts and styles by its hash. The icons are drawn by the project's icon drawer, cmake/icons.py,
 given with --icons. Needs Debian's python3-fonttools, python3-brotli and python3-pil.
 
@@ -50,12 +50,22 @@ def picture(path):
         return source.convert("RGBA")
 
 
+def shown_texts(window):
+    """Every text the window shows: the shown controls', and the stored rows, which the cells show."""
+    return ([control["text"] for control in window["controls"] if control["visible"]]
+            + [row for rows in window["solutions"] for row in rows])
+
+
 def shown_characters(texts):
-    """Every character of the texts the window shows, and the blank."""
+    """Every character of the texts, and the blank."""
     characters = set(" ")
     for text in texts:
         characters.update(ch for ch in text if ch >= " ")
     return "".join(sorted(characters))
+
+
+def colour(rgb):
+    return "#%02x%02x%02x" % tuple(rgb)
 
 
 def font_subset(font_path, text):
@@ -116,15 +126,16 @@ def make_page(args):
         if "</script" in scripts[key].lower() or "<!--" in scripts[key]:
             sys.exit("assemble.py: %s would end its <script> element early" % path)
     icon = png(args.icons.repeated(picture(args.icon), 32))
-    window = json.load(open(args.export, encoding="utf-8"))
+    window = json.load(open(args.description, encoding="utf-8"))
+    client = json.load(open(args.markup, encoding="utf-8"))
     # The message shown where the game cannot start is in the page's font too.
     messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
-    font = font_subset(args.font, shown_characters(window["texts"] + messages))
+    font = font_subset(args.font, shown_characters(shown_texts(window) + messages))
     parts = {
-        "@TITLE@": html.escape(window["title"], quote=False),
+        "@TITLE@": html.escape(window["form"]["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
-        "@CLIENT_STYLE@": window["style"],
-        "@CLIENT@": window["markup"],
+        "@CLIENT_STYLE@": client["style"],
+        "@CLIENT@": client["markup"],
         "@FAVICON@": data_url("image/png", icon),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
@@ -145,14 +156,16 @@ def make_page(args):
 
 def make_site(args):
     page = open(args.page, "rb").read()
-    window = json.load(open(args.export, encoding="utf-8"))
+    window = json.load(open(args.description, encoding="utf-8"))
     drawing = picture(args.icon)
     lang = re.search(rb'<html lang="([^"]+)"', page)
     if not lang:
         sys.exit("assemble.py: the page names no language")
-    names = window["manifest"]
-    background = names["background_color"]
-    fill = tuple(int(background[i : i + 2], 16) for i in (1, 3, 5))
+    # The installed app is named as the window's title strip, and for short as the game: the last
+    # part of the window's title. Its colours are the title strip's and the window's.
+    form = window["form"]
+    strip = next(control for control in window["controls"] if control["name"] == "Label1")
+    fill = tuple(form["backColor"])
     files = {"index.html": page}
     icons = []
     for size in (192, 512):
@@ -163,8 +176,8 @@ def make_site(args):
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
-        "name": names["name"],
-        "short_name": names["short_name"],
+        "name": strip["text"],
+        "short_name": form["title"].rsplit(" - ", 1)[-1],
         "description": args.summary,
         "lang": lang.group(1).decode("ascii"),
         "dir": "ltr",
@@ -172,8 +185,8 @@ def make_site(args):
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "theme_color": names["theme_color"],
-        "background_color": background,
+        "theme_color": colour(strip["backColor"] or form["backColor"]),
+        "background_color": colour(form["backColor"]),
         "icons": icons,
     }
     # Safari's Home Screen takes its icon from here alone, and shows no transparency.
@@ -198,13 +211,13 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
-                 "output", "site", "page", "worker", "summary"):
+    for name in ("template", "script", "fallback", "icon", "icons", "markup", "description", "font",
+                 "licence", "output", "site", "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
-    needed = (("site", "page", "icon", "icons", "export", "worker", "summary") if args.site else
-              ("template", "script", "fallback", "icon", "icons", "export", "font", "licence",
-               "summary", "output"))
+    needed = (("site", "page", "icon", "icons", "description", "worker", "summary") if args.site else
+              ("template", "script", "fallback", "icon", "icons", "markup", "description", "font",
+               "licence", "summary", "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))

@@ -23,13 +23,11 @@ public:
     MarkupFrontEnd(const MarkupFrontEnd&) = delete;
     MarkupFrontEnd& operator=(const MarkupFrontEnd&) = delete;
 
-    // The document's title.
-    const std::string& Title() const { return title_; }
     // The client area's markup; `rules` receives its style sheet, a rule a line.
     std::string Markup(std::string& rules) const { return client_.Markup(rules); }
 
 private:
-    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& spec, std::string_view) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;
@@ -44,7 +42,6 @@ private:
         return *elements_.at(description::Ordinal(control));
     }
 
-    std::string title_;
     html::Element client_{"main"};
     // Each shown control's element, by its ordinal in the description.
     std::array<html::Element*, description::kControls.size()> elements_{};

@@ -1,9 +1,10 @@
 // description.h: the window of the game as data.
 //
 // Every control of the window is one entry of `kControls`: its kind, its container, its place and
-// size in twips, colour, text, font, keyboard order, visibility and other settings. The Qt window
-// is built from this table by one loop, the in-memory stand-in takes its cells and lists from it,
-// and the tests read the same entries, so each value is written down exactly once.
+// size in twips, colour, text, font, keyboard order, visibility and other settings. Every front end
+// is built from this table by one loop (SharedWindow::Build), the window's description for what is
+// not C++ is written from it (describe.cpp), and the tests read the same entries, so each value is
+// written down exactly once.
 #pragma once
 
 #include "windowobjects.h"
