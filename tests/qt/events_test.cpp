@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
-#include <random>
-
 namespace pebblix::testing {
 namespace {
 
@@ -63,17 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
                "1110222", 1},
         Script{"PlaybackSwitchedToThreeEarly", "F6..... T" + std::string(12, '.'), "2220111", 12}),
     [](const auto& info) { return info.param.name; });
-
-TEST_F(MirrorTest, WindowDoesWhatThePuzzleDoesUnderRandomEvents) {
-    static constexpr std::string_view kEvents = "0123456TF.";
-    std::mt19937 random(20261208);
-    std::discrete_distribution<std::size_t> pick({6, 6, 4, 4, 4, 1, 1, 1, 1, 5});
-    std::string events;
-    for (int i = 0; i < 400; ++i) {
-        events += kEvents.at(pick(random));
-    }
-    Play(events);
-}
 
 // The one test of the real timer at its own pace (every other test ticks it by hand): a whole
 // playback, one row every 400 ms, ends on the swapped position and stops.

@@ -14,7 +14,7 @@ namespace {
 TEST_F(WindowTest, EveryControlSitsAtItsTwipsOverFifteenInsideItsContainer) {
     Show();
     for (const ControlSpec* control : ShownControls()) {
-        SCOPED_TRACE(ObjectName(*control).toStdString());
+        SCOPED_TRACE(ControlId(*control));
         const QWidget* widget = Widget(*control);
         ASSERT_NE(widget, nullptr);
         const TwipRect& r = control->rect;
@@ -71,7 +71,7 @@ void ExpectOnlyDescribedWidgetsShown(const Inf_Igra_Pebblix& window) {
         for (const QWidget* owner = widget; owner != &window && !control;
              owner = owner->parentWidget()) {
             for (const ControlSpec& spec : kControls) {
-                control = ObjectName(spec) == owner->objectName() ? &spec : control;
+                control = Text(ControlId(spec)) == owner->objectName() ? &spec : control;
             }
         }
         SCOPED_TRACE(widget->metaObject()->className() +

@@ -80,7 +80,7 @@ TEST_P(LookTest, CellsButtonsAndBackgroundsShowTheirColours) {
         }
         for (QPoint at : FacePoints(*control, widget->size())) {
             EXPECT_EQ(PatchColour(shot, widget->mapTo(&window, at)), expected)
-                << ObjectName(*control).toStdString() << " at " << at.x() << ", " << at.y();
+                << ControlId(*control) << " at " << at.x() << ", " << at.y();
         }
     }
 }
@@ -114,8 +114,7 @@ TEST_F(WindowTest, CaptionsAndTitleAreTheDescriptionsAndNeverChange) {
         for (const ControlSpec* control : ShownControls()) {
             const bool cellInPlay = control->name == "Label2" && window.puzzle().LastCell > 0;
             if (control->kind != ControlKind::TextBox && !cellInPlay) {
-                EXPECT_EQ(ShownText(Widget(*control)), Text(control->text))
-                    << ObjectName(*control).toStdString();
+                EXPECT_EQ(ShownText(Widget(*control)), Text(control->text)) << ControlId(*control);
             }
         }
         window.Form_Load();
@@ -162,7 +161,7 @@ TEST_F(WindowTest, TimesNewRomanOrItsStandInDrawsEveryCharacter) {
         texts.emplace_back(&control, control.name == "Label2" ? "012" : control.text);
     }
     for (const auto& [control, text] : texts) {
-        SCOPED_TRACE(control ? ObjectName(*control).toStdString() : "window title");
+        SCOPED_TRACE(control ? ControlId(*control) : "window title");
         const QWidget* widget = control ? Widget(*control) : nullptr;
         const QFont font = widget ? widget->font() : window.font();
         const FontSpec& wanted = control ? *control->font : kWindow.font;

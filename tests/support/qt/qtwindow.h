@@ -25,8 +25,9 @@ inline QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The game as the window's widgets show it; the lists and counters as its SharedWindow keeps them.
 inline GameState Observe(const Inf_Igra_Pebblix& window) {
-    GameState state;
+    GameState state = Observe(window.shared());
     for (std::int16_t i = 0; i < 9; ++i) {
         const CellLabel* cell = window.cell(i);
         const QColor colour = cell->backColor();
@@ -35,9 +36,6 @@ inline GameState Observe(const Inf_Igra_Pebblix& window) {
         state.colours.at(i) = RgbColor(colour.red(), colour.green(), colour.blue());
     }
     state.options = {window.option(0)->isChecked(), window.option(1)->isChecked()};
-    state.history = window.list(0).Rows();
-    state.hintStep = window.puzzle().HintStep;
-    state.lastCell = window.puzzle().LastCell;
     state.timerRunning = window.timer()->isActive();
     return state;
 }

@@ -34,7 +34,7 @@ inline Rgb PaintOf(const Inf_Igra_Pebblix& window, HWND control) {
 
 // The game as the window's controls show it; the lists and counters as its SharedWindow keeps them.
 inline GameState Observe(const Inf_Igra_Pebblix& window) {
-    GameState state;
+    GameState state = Observe(window.shared());
     for (std::int16_t i = 0; i < 9; ++i) {
         HWND cell = window.control("Label2", i);
         state.captions.at(i) = TextOf(cell);
@@ -45,9 +45,6 @@ inline GameState Observe(const Inf_Igra_Pebblix& window) {
         state.options.at(i) =
             SendMessageW(window.control("Option1", i), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    state.history = window.shared().list(0).Rows();
-    state.hintStep = window.shared().puzzle().HintStep;
-    state.lastCell = window.shared().puzzle().LastCell;
     state.timerRunning = window.timerInterval() > 0;
     return state;
 }
