@@ -2,10 +2,11 @@
 //
 // The window's common duties live in SharedWindow (sharedwindow.h): the puzzle and its lists, the
 // one walk over the description, the rule that an option click counts only when the selection
-// changes, showing the changed cells once a handler has returned, the title and the keyboard order.
-// A front end (the Qt window, the web page, the in-memory stand-in) only makes controls, draws
-// cells, runs the timer, and binds its event loop to SharedWindow's three events: Click(control)
-// for a command or an option button, Tick() for the timer and Load() at start-up.
+// changes and that a tick while the timer is stopped does nothing, showing the changed cells once a
+// handler has returned, the title and the keyboard order. A front end (the Qt window, the Windows
+// window, the page and its markup writer, the tests' in-memory stand-in) only makes controls,
+// draws cells, runs the timer, and binds its event loop to SharedWindow's three events:
+// Click(control) for a command or an option button, Tick() for the timer and Load() at start-up.
 //
 // A control is named by its entry of the description (description::kControls) throughout; a front
 // end finds its own object for one by description::Ordinal(control).
