@@ -62,7 +62,6 @@ public:
     UINT dpi() const { return dpi_; }
     // The playback timer's interval while it runs, else 0.
     int timerInterval() const { return timerInterval_; }
-    bool spokenNamesAvailable() const { return spokenNames_.Available(); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
