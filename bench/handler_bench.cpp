@@ -4,14 +4,10 @@
 // only the handler: a button's click signal through the window's connection, an option's
 // selection, or one timeout of the playback timer. Each run also reports how much more heap is
 // in use after it than before; anything above zero, repetition after repetition, is a leak.
-#include "colourbutton.h"
-#include "mainwindow.h"
 #include "memory.h"
-#include "optionbutton.h"
+#include "qtwindow.h"
 
 #include <QApplication>
-#include <QMetaMethod>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -119,7 +115,6 @@ BENCHMARK(Option)->UseManualTime()->Iterations(20000);
 
 // One tick of a running playback, at a row the table has.
 void TimerTick(benchmark::State& state) {
-    const QMetaMethod timeout = QMetaMethod::fromSignal(&QTimer::timeout);
     Measure(
         state,
         [] {
@@ -127,7 +122,7 @@ void TimerTick(benchmark::State& state) {
                 Click(6);
             }
         },
-        [&timeout] { timeout.invoke(window->timer(), Qt::DirectConnection); });
+        [] { pebblix::testing::TickTimer(*window); });
 }
 BENCHMARK(TimerTick)->UseManualTime()->Iterations(20000);
 

@@ -50,18 +50,12 @@ def picture(path):
         return source.convert("RGBA")
 
 
-def shown_texts(window):
-    """Every text the window shows: the shown controls', and the stored rows, which the cells show."""
-    return ([control["text"] for control in window["controls"] if control["visible"]]
-            + [row for rows in window["solutions"] for row in rows])
-
-
-def shown_characters(texts):
-    """Every character of the texts, and the blank."""
-    characters = set(" ")
-    for text in texts:
-        characters.update(ch for ch in text if ch >= " ")
-    return "".join(sorted(characters))
+def shown_characters(window, messages):
+    """Every character the window shows (its shown controls' texts, and the stored rows, which the
+    cells show) and of the page's messages, and the blank."""
+    texts = [control["text"] for control in window["controls"] if control["visible"]] + messages
+    texts += [row for rows in window["solutions"] for row in rows]
+    return "".join(sorted({ch for text in texts for ch in text if ch >= " "} | {" "}))
 
 
 def colour(rgb):
@@ -130,7 +124,7 @@ def make_page(args):
     client = json.load(open(args.markup, encoding="utf-8"))
     # The message shown where the game cannot start is in the page's font too.
     messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
-    font = font_subset(args.font, shown_characters(shown_texts(window) + messages))
+    font = font_subset(args.font, shown_characters(window, messages))
     parts = {
         "@TITLE@": html.escape(window["form"]["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
