@@ -227,15 +227,6 @@ void Inf_Igra_Pebblix::Dispatch(MSG& message) {
     }
 }
 
-void Inf_Igra_Pebblix::DispatchWaiting() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            Dispatch(message);
-        }
-    }
-}
-
 HWND Inf_Igra_Pebblix::control(const ControlSpec& spec) const {
     return controls_.at(description::Ordinal(spec));
 }

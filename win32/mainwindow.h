@@ -49,9 +49,6 @@ public:
     // Handles one message as Run does: the keyboard order's keys first (Tab, Shift+Tab, the
     // arrows in the option group, Enter), then the rest.
     void Dispatch(MSG& message);
-    // Handles every message waiting, as Run would, and returns without waiting for more; for
-    // tests and benchmarks, which deliver their clicks and keys as messages.
-    void DispatchWaiting();
 
     // For tests and tools, read-only in spirit.
     HWND hwnd() const { return hwnd_; }
