@@ -161,6 +161,35 @@ constexpr ControlSpec Button(std::int16_t index, std::string_view caption, TwipR
             .tabIndex = tabIndex};
 }
 
+// An option button of Frame2; its group keeps exactly one selected.
+constexpr ControlSpec Option(std::int16_t index, int top, std::string_view caption,
+                             std::int16_t tabIndex, bool selected) {
+    return {.name = "Option1",
+            .index = index,
+            .kind = ControlKind::OptionButton,
+            .container = "Frame2",
+            .rect = {120, top, 615, 300},
+            .backColor = RgbColor(128, 128, 255),
+            .text = caption,
+            .tabIndex = tabIndex,
+            .selected = selected};
+}
+
+// A read-only text box of several lines with a vertical scroll bar.
+constexpr ControlSpec TextBox(std::int16_t index, TwipRect rect, std::string_view text,
+                              std::int16_t tabIndex, bool visible) {
+    return {.name = "Text1",
+            .index = index,
+            .kind = ControlKind::TextBox,
+            .rect = rect,
+            .text = text,
+            .tabIndex = tabIndex,
+            .visible = visible,
+            .multiLine = true,
+            .verticalScroll = true,
+            .readOnly = true};
+}
+
 constexpr ControlSpec HiddenList(std::int16_t index, int top, std::int16_t tabIndex) {
     return {.name = "List1",
             .index = index,
@@ -170,7 +199,6 @@ constexpr ControlSpec HiddenList(std::int16_t index, int top, std::int16_t tabIn
             .visible = false};
 }
 
-inline constexpr Rgb kOptionColour = RgbColor(128, 128, 255);
 inline constexpr Rgb kMoveColour = RgbColor(128, 255, 128);
 inline constexpr Rgb kStartLeft = RgbColor(224, 224, 224);
 inline constexpr Rgb kStartMiddle = RgbColor(0, 255, 0);
@@ -208,23 +236,8 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
      .backColor = RgbColor(192, 192, 255),
      .text = "Колко",
      .tabIndex = 23},
-    {.name = "Option1",
-     .index = 0,
-     .kind = ControlKind::OptionButton,
-     .container = "Frame2",
-     .rect = {120, 300, 615, 300},
-     .backColor = detail::kOptionColour,
-     .text = "3",
-     .tabIndex = 24,
-     .selected = true},
-    {.name = "Option1",
-     .index = 1,
-     .kind = ControlKind::OptionButton,
-     .container = "Frame2",
-     .rect = {120, 600, 615, 300},
-     .backColor = detail::kOptionColour,
-     .text = "4",
-     .tabIndex = 25},
+    detail::Option(0, 300, "3", 24, true),
+    detail::Option(1, 600, "4", 25, false),
     detail::Button(0, "1 надясно", {6600, 480, 1215, 375}, detail::kMoveColour, 3),
     detail::Button(1, "2 наляво", {6600, 960, 1215, 375}, detail::kMoveColour, 4),
     detail::Button(2, "1 прескача", {120, 2160, 1335, 375}, detail::kMoveColour, 5),
@@ -232,25 +245,8 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     detail::Button(4, "Ход назад", {3000, 2160, 1335, 375}, RgbColor(255, 128, 0), 7),
     detail::Button(5, "Чисти", {4440, 2160, 1335, 375}, RgbColor(255, 0, 0), 8),
     detail::Button(6, "Подскажи", {6600, 0, 1215, 375}, RgbColor(128, 128, 255), 10),
-    {.name = "Text1",
-     .index = 0,
-     .kind = ControlKind::TextBox,
-     .rect = {120, 2640, 7695, 3255},
-     .text = kRulesText,
-     .tabIndex = 0,
-     .multiLine = true,
-     .verticalScroll = true,
-     .readOnly = true},
-    {.name = "Text1",
-     .index = 1,
-     .kind = ControlKind::TextBox,
-     .rect = {600, 4680, 6735, 1815},
-     .text = kQuotation,
-     .tabIndex = 1,
-     .visible = false,
-     .multiLine = true,
-     .verticalScroll = true,
-     .readOnly = true},
+    detail::TextBox(0, {120, 2640, 7695, 3255}, kRulesText, 0, true),
+    detail::TextBox(1, {600, 4680, 6735, 1815}, kQuotation, 1, false),
     detail::HiddenList(0, 3120, 9),
     detail::HiddenList(1, 3480, 11),
     detail::HiddenList(2, 3840, 22),
