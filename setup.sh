@@ -112,7 +112,7 @@ build() {
 if [ "$mode" = play ]; then
     # A tree of its own without the tests, so a player needs none of the test packages.
     build play
-    exec ./build/play/app/pebblix
+    exec ./build/play/qt/pebblix
 fi
 
 if [ "$mode" = bench ]; then

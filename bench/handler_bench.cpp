@@ -4,19 +4,16 @@
 // only the handler: a button's click signal through the window's connection, an option's
 // selection, or one timeout of the playback timer. Each run also reports how much more heap is
 // in use after it than before; anything above zero, repetition after repetition, is a leak.
-#include "colourbutton.h"
-#include "mainwindow.h"
 #include "memory.h"
-#include "optionbutton.h"
+#include "qtwindow.h"
 
 #include <QApplication>
-#include <QMetaMethod>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <functional>
+#include <string_view>
 
 namespace {
 
@@ -59,49 +56,22 @@ void Measure(benchmark::State& state, const std::function<void()>& prepare,
         static_cast<double>(pebblix::testing::LiveHeapBytes()) - static_cast<double>(heapBefore);
 }
 
+// Each button where it has work to do, after the clicks that lead there, with no playback running:
+// "1 надясно" and "2 наляво" from the start position, "1 прескача" once a "2" has stepped next to a
+// "1", "2 прескача" once a "1" has stepped next to a "2", "Ход назад" and "Чисти" after one move,
+// "Подскажи" on a game in progress.
 void Command(benchmark::State& state) {
+    static constexpr std::string_view kBefore[] = {"5", "5", "51", "50", "50", "0", "0"};
     const auto index = static_cast<std::int16_t>(state.range(0));
-    switch (index) {
-    case 0: // "1 надясно" from the start position
-    case 1: // "2 наляво" likewise
-        Measure(
-            state, [] { Click(5); }, [index] { Click(index); });
-        break;
-    case 2: // "1 прескача" once a "2" has stepped next to a "1"
-        Measure(
-            state,
-            [] {
-                Click(5);
-                Click(1);
-            },
-            [] { Click(2); });
-        break;
-    case 3: // "2 прескача" once a "1" has stepped next to a "2"
-    case 4: // "Ход назад" after one move
-        Measure(
-            state,
-            [] {
-                Click(5);
-                Click(0);
-            },
-            [index] { Click(index); });
-        break;
-    case 5: // "Чисти" after one move
-        Measure(
-            state, [] { Click(0); }, [] { Click(5); });
-        break;
-    case 6: // "Подскажи" on a game in progress, with no playback running
-        Measure(
-            state,
-            [] {
-                Click(0);
-                window->timer()->stop();
-            },
-            [] { Click(6); });
-        break;
-    default:
-        state.SkipWithError("no such button");
-    }
+    Measure(
+        state,
+        [index] {
+            for (const char button : kBefore[index]) {
+                Click(static_cast<std::int16_t>(button - '0'));
+            }
+            window->timer()->stop();
+        },
+        [index] { Click(index); });
 }
 BENCHMARK(Command)->DenseRange(0, 6)->UseManualTime()->Iterations(20000);
 
@@ -119,7 +89,6 @@ BENCHMARK(Option)->UseManualTime()->Iterations(20000);
 
 // One tick of a running playback, at a row the table has.
 void TimerTick(benchmark::State& state) {
-    const QMetaMethod timeout = QMetaMethod::fromSignal(&QTimer::timeout);
     Measure(
         state,
         [] {
@@ -127,7 +96,7 @@ void TimerTick(benchmark::State& state) {
                 Click(6);
             }
         },
-        [&timeout] { timeout.invoke(window->timer(), Qt::DirectConnection); });
+        [] { pebblix::testing::TickTimer(*window); });
 }
 BENCHMARK(TimerTick)->UseManualTime()->Iterations(20000);
 

@@ -14,8 +14,9 @@ int main(int argc, char* argv[]) {
     using namespace pebblix::description;
     QApplication app(argc, argv);
     QWidget window;
-    window.setFixedSize(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
-    window.setFont(pebblix::WindowFont(kForm.font));
+    window.setFixedSize(kWindow.clientWidth / kTwipsPerPixel,
+                        kWindow.clientHeight / kTwipsPerPixel);
+    window.setFont(pebblix::WindowFont(kWindow.font));
     const std::string_view text = Find("Label1", 0)->text;
     auto* label =
         new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), &window);

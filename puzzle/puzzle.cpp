@@ -71,45 +71,45 @@ void Puzzle::Command1_Click(std::int16_t index) {
 
 void Puzzle::ResetBoard() {
     for (std::int16_t i = 0; i < kCellCount; ++i) {
-        form_.Label2(i).SetVisible(false);
+        window_.Label2(i).SetVisible(false);
     }
     // Both tests are made on their own; the option group makes exactly one of them true.
-    if (form_.Option1(0).Value()) {
+    if (window_.Option1(0).Value()) {
         LayOutStart(3);
     }
-    if (form_.Option1(1).Value()) {
+    if (window_.Option1(1).Value()) {
         LayOutStart(4);
     }
 }
 
 void Puzzle::LayOutStart(std::int16_t group) {
     for (std::int16_t i = 0; i <= LastCell; ++i) {
-        form_.Label2(i).SetVisible(true);
-        form_.Label2(i).SetBackColor(kLightGrey);
+        window_.Label2(i).SetVisible(true);
+        window_.Label2(i).SetBackColor(kLightGrey);
     }
     for (std::int16_t i = 0; i < group; ++i) {
-        form_.Label2(i).SetCaption(DecimalText(kOne));
+        window_.Label2(i).SetCaption(DecimalText(kOne));
     }
-    form_.Label2(group).SetCaption(DecimalText(kEmpty));
-    form_.Label2(group).SetBackColor(kGreen);
+    window_.Label2(group).SetCaption(DecimalText(kEmpty));
+    window_.Label2(group).SetBackColor(kGreen);
     for (std::int16_t i = group + 1; i <= LastCell; ++i) {
-        form_.Label2(i).SetCaption(DecimalText(kTwo));
-        form_.Label2(i).SetBackColor(kDarkGrey);
+        window_.Label2(i).SetCaption(DecimalText(kTwo));
+        window_.Label2(i).SetBackColor(kDarkGrey);
     }
-    form_.List1(kHistory).Clear();
+    window_.List1(kHistory).Clear();
     RecordPosition();
 }
 
 void Puzzle::RecordPosition() {
     std::string position;
     for (std::int16_t i = 0; i <= LastCell; ++i) {
-        position += form_.Label2(i).Caption();
+        position += window_.Label2(i).Caption();
     }
-    form_.List1(kHistory).AddItem(position);
+    window_.List1(kHistory).AddItem(position);
 }
 
 void Puzzle::UndoMove() {
-    ListObject& history = form_.List1(kHistory);
+    ListObject& history = window_.List1(kHistory);
     const std::int16_t n = history.ListCount();
     if (n - 1 < 1) {
         return; // only the first position is left: nothing to take back
@@ -118,12 +118,12 @@ void Puzzle::UndoMove() {
     const std::int16_t m = history.ListCount();
     const std::string s = history.List(static_cast<std::int16_t>(m - 1));
     for (std::int16_t i = 0; i <= LastCell; ++i) {
-        form_.Label2(i).SetCaption(CharAt(s, i + 1));
+        window_.Label2(i).SetCaption(CharAt(s, i + 1));
     }
 }
 
 int Puzzle::CellValue(std::int16_t index) {
-    return NumericValue(form_.Label2(index).Caption());
+    return NumericValue(window_.Label2(index).Caption());
 }
 
 void Puzzle::MovePiece(int piece, int direction, int distance) {
@@ -140,8 +140,8 @@ void Puzzle::MovePiece(int piece, int direction, int distance) {
             distance == 1 || CellValue(static_cast<std::int16_t>(a + direction)) == opponent;
         if (CellValue(from) == piece && overOpponent && CellValue(to) == kEmpty && !moved) {
             moved = true;
-            form_.Label2(from).SetCaption(DecimalText(kEmpty));
-            form_.Label2(to).SetCaption(DecimalText(piece));
+            window_.Label2(from).SetCaption(DecimalText(kEmpty));
+            window_.Label2(to).SetCaption(DecimalText(piece));
             RecordPosition();
         }
     }
@@ -161,9 +161,9 @@ void Puzzle::JumpTwoLeft() {
 }
 
 void Puzzle::StartHint() {
-    form_.List1(kHistory).Clear();
+    window_.List1(kHistory).Clear();
     HintStep = 0;
-    form_.Timer1().SetEnabled(true);
+    window_.Timer1().SetEnabled(true);
 }
 
 void Puzzle::Timer1_Timer() {
@@ -171,26 +171,26 @@ void Puzzle::Timer1_Timer() {
     // switches from four to three per side late in a playback) shows nothing and records
     // nothing, so the board and the history stay intact.
     std::int16_t table = -1;
-    if (form_.Option1(0).Value()) {
+    if (window_.Option1(0).Value()) {
         table = kSolutionThree;
     }
-    if (form_.Option1(1).Value()) {
+    if (window_.Option1(1).Value()) {
         table = kSolutionFour;
     }
-    if (table >= 0 && HintStep >= 0 && HintStep < form_.List1(table).ListCount()) {
-        const std::string s = form_.List1(table).List(HintStep);
-        form_.List1(kHistory).AddItem(s);
+    if (table >= 0 && HintStep >= 0 && HintStep < window_.List1(table).ListCount()) {
+        const std::string s = window_.List1(table).List(HintStep);
+        window_.List1(kHistory).AddItem(s);
         for (std::int16_t i = 0; i <= LastCell; ++i) {
-            form_.Label2(i).SetCaption(CharAt(s, i + 1));
+            window_.Label2(i).SetCaption(CharAt(s, i + 1));
         }
     }
     ++HintStep;
     // The playback stops once it has passed the last row of the selected variant's table.
-    if (HintStep > 15 && form_.Option1(0).Value()) {
-        form_.Timer1().SetEnabled(false);
+    if (HintStep > 15 && window_.Option1(0).Value()) {
+        window_.Timer1().SetEnabled(false);
     }
-    if (HintStep > 23 && form_.Option1(1).Value()) {
-        form_.Timer1().SetEnabled(false);
+    if (HintStep > 23 && window_.Option1(1).Value()) {
+        window_.Timer1().SetEnabled(false);
     }
 }
 

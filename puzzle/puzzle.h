@@ -3,11 +3,11 @@
 // The board is the row of nine cell captions ("1", "2" or "0" for the empty cell) and the
 // history is the hidden list `List1`(0), one position string a row, newest last. The puzzle
 // keeps no state of its own apart from `LastCell` and `HintStep`; everything else it reads from
-// and writes to the window through FormObjects, so it runs the same in the real window and in
+// and writes to the window through WindowObjects, so it runs the same in the real window and in
 // the in-memory stand-in.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <cstdint>
 
@@ -15,7 +15,7 @@ namespace pebblix {
 
 class Puzzle {
 public:
-    explicit Puzzle(FormObjects& form) : form_(form) {}
+    explicit Puzzle(WindowObjects& window) : window_(window) {}
 
     // Window-level variables. `LastCell` is the index of the last cell in use: 6 with three
     // pieces per side, 8 with four. `HintStep` is the next row of the stored solution to show.
@@ -62,7 +62,7 @@ private:
     void LayOutStart(std::int16_t group);
     int CellValue(std::int16_t index);
 
-    FormObjects& form_;
+    WindowObjects& window_;
 };
 
 } // namespace pebblix

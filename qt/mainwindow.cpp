@@ -53,14 +53,14 @@ void Fill(QWidget* widget, std::optional<Rgb> colour) {
 
 Inf_Igra_Pebblix::Inf_Igra_Pebblix(QWidget* parent) : QWidget(parent) {
     timer_ = new QTimer(this);
-    connect(timer_, &QTimer::timeout, this, [this] { form_.Tick(); });
-    form_.Build();
+    connect(timer_, &QTimer::timeout, this, [this] { shared_.Tick(); });
+    shared_.Build();
 }
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
 
-void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
-    setObjectName(Text(form.name));
+void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title) {
+    setObjectName(Text(spec.name));
     setWindowTitle(Text(title));
     // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
     // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
@@ -74,9 +74,9 @@ void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(form.clientWidth / kTwipsPerPixel, form.clientHeight / kTwipsPerPixel);
-    Fill(this, form.backColor);
-    const QFont windowFont = WindowFont(form.font);
+    setFixedSize(spec.clientWidth / kTwipsPerPixel, spec.clientHeight / kTwipsPerPixel);
+    Fill(this, spec.backColor);
+    const QFont windowFont = WindowFont(spec.font);
     // Qt builds some controls' insides in the application's font before they take the window's
     // (the rules box lays out an empty document in it), so that is the window's font too: a font
     // that is never shown would otherwise be looked up and loaded at start-up.
@@ -86,13 +86,13 @@ void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
 
 void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec* container,
                                    std::string_view spokenName) {
-    QWidget* parent = container ? widgets_.at(Row(*container)) : this;
+    QWidget* parent = container ? widgets_.at(Ordinal(*container)) : this;
     QWidget* widget = CreateWidget(control, parent);
-    widgets_.at(Row(control)) = widget;
+    widgets_.at(Ordinal(control)) = widget;
     widget->setObjectName(Text(ControlId(control)));
     widget->setGeometry(Pixels(control.rect));
     Fill(widget, control.backColor);
-    if (control.font != &kForm.font && control.font != &kWindowFont) {
+    if (control.font != &kWindow.font && control.font != &kWindowFont) {
         widget->setFont(WindowFont(*control.font));
     }
     if (!spokenName.empty()) {
@@ -124,7 +124,7 @@ QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* par
         option->setChecked(control.selected);
         connect(option, &QRadioButton::toggled, this, [this, &control](bool selected) {
             if (selected) {
-                form_.Click(control);
+                shared_.Click(control);
             }
         });
         return option;
@@ -132,7 +132,7 @@ QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* par
     case ControlKind::CommandButton: {
         auto* button =
             new ColourButton(Text(control.text), Colour(control.backColor.value_or(Rgb{})), parent);
-        connect(button, &QPushButton::clicked, this, [this, &control] { form_.Click(control); });
+        connect(button, &QPushButton::clicked, this, [this, &control] { shared_.Click(control); });
         return button;
     }
     case ControlKind::TextBox:
@@ -160,26 +160,26 @@ QWidget* Inf_Igra_Pebblix::CreateWidget(const ControlSpec& control, QWidget* par
 // Of the two option buttons only the selected one takes a Tab stop (OptionButton sees to that).
 void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
     for (std::size_t i = 1; i < stops.size(); ++i) {
-        setTabOrder(widgets_.at(Row(*stops[i - 1])), widgets_.at(Row(*stops[i])));
+        setTabOrder(widgets_.at(Ordinal(*stops[i - 1])), widgets_.at(Ordinal(*stops[i])));
     }
     if (!stops.empty()) {
-        widgets_.at(Row(*stops.front()))->setFocus();
+        widgets_.at(Ordinal(*stops.front()))->setFocus();
     }
 }
 
 void Inf_Igra_Pebblix::ShowCaption(const ControlSpec& cell, std::string_view caption,
                                    std::string_view spokenName) {
-    auto* label = static_cast<CellLabel*>(widgets_.at(Row(cell)));
+    auto* label = static_cast<CellLabel*>(widgets_.at(Ordinal(cell)));
     label->SetCaption(caption);
     label->setAccessibleName(Text(spokenName));
 }
 
 void Inf_Igra_Pebblix::ShowVisible(const ControlSpec& cell, bool visible) {
-    widgets_.at(Row(cell))->setVisible(visible);
+    widgets_.at(Ordinal(cell))->setVisible(visible);
 }
 
 void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
-    static_cast<CellLabel*>(widgets_.at(Row(cell)))->SetColour(Colour(colour));
+    static_cast<CellLabel*>(widgets_.at(Ordinal(cell)))->SetColour(Colour(colour));
 }
 
 void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
@@ -192,7 +192,7 @@ void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
 
 void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (kForm.centred && !placed_) {
+    if (kWindow.centred && !placed_) {
         placed_ = true;
         CentreOnScreen();
     }
@@ -211,7 +211,7 @@ void Inf_Igra_Pebblix::CentreOnScreen() {
 }
 
 QWidget* Inf_Igra_Pebblix::Widget(std::string_view name, std::int16_t index) const {
-    return widgets_.at(Row(*Find(name, index)));
+    return widgets_.at(Ordinal(*Find(name, index)));
 }
 
 CellLabel* Inf_Igra_Pebblix::cell(std::int16_t index) const {

@@ -1,13 +1,13 @@
 // mainwindow.h: the game's window in Qt Widgets, the desktop's front end to the window.
 //
-// Form (window/form.h) walks the description and calls this class back to make each control,
-// to draw the cells the puzzle changed and to run the timer. The seven command buttons, the option
-// buttons and the timer report to it; nothing else the player does changes anything.
+// SharedWindow (window/sharedwindow.h) walks the description and calls this class back to make each
+// control, to draw the cells the puzzle changed and to run the timer. The seven command buttons,
+// the option buttons and the timer report to it; nothing else the player does changes anything.
 #pragma once
 
 #include "description.h"
-#include "form.h"
 #include "frontend.h"
+#include "sharedwindow.h"
 
 #include <QWidget>
 
@@ -32,12 +32,12 @@ public:
     ~Inf_Igra_Pebblix() override;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load() { form_.Load(); }
+    void Form_Load() { shared_.Load(); }
 
     // For tests and tools: the window's state and the controls, read-only in spirit.
-    const Form& form() const { return form_; }
-    const Puzzle& puzzle() const { return form_.puzzle(); }
-    const MemoryList& list(std::int16_t index) const { return form_.list(index); }
+    const SharedWindow& shared() const { return shared_; }
+    const Puzzle& puzzle() const { return shared_.puzzle(); }
+    const MemoryList& list(std::int16_t index) const { return shared_.list(index); }
     CellLabel* cell(std::int16_t index) const;
     ColourButton* command(std::int16_t index) const;
     OptionButton* option(std::int16_t index) const;
@@ -48,7 +48,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void MakeForm(const description::FormSpec& form, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;
@@ -63,11 +63,11 @@ private:
     QWidget* Widget(std::string_view name, std::int16_t index) const;
     void CentreOnScreen();
 
-    // Each shown control's widget, by its row of the description.
+    // Each shown control's widget, by its ordinal in the description.
     std::array<QWidget*, description::kControls.size()> widgets_{};
     QTimer* timer_ = nullptr;
     bool placed_ = false;
-    Form form_{*this};
+    SharedWindow shared_{*this};
 };
 
 } // namespace pebblix

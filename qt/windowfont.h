@@ -7,7 +7,7 @@
 
 namespace pebblix {
 
-// The font a description row names. Where its face is missing, a metric-compatible serif with
+// The font a control's description names. Where its face is missing, a metric-compatible serif with
 // Cyrillic letters stands in (Liberation Serif), then any serif.
 QFont WindowFont(const description::FontSpec& wanted);
 

@@ -3,10 +3,10 @@
 
 Into the page template go the program's JavaScript (with its WebAssembly inside) and the same
 program compiled to JavaScript alone, which the page runs where it may not use WebAssembly; the
-markup of the window (the title, the client area and its style sheet, from the window's export,
-which the page's markup writer makes at build time: web/export.cpp), the window's icon as a PNG,
-and Liberation Serif cut down to the characters of the window's texts and of the page's own
-message, with the font's licence; the page's Content-Security-Policy then names each of its inline
+window's title, from its description (window/describe.cpp), and the markup of its client area with
+the style sheet, which the page's markup writer makes at build time (web/markup.cpp); the window's
+icon as a PNG, and Liberation Serif cut down to the characters of the window's texts and of the
+page's own message, with the font's licence; the page's Content-Security-Policy then names each of its inline
 scripts and styles by its hash. The icons are the window's, from the folder given with --icons
 (window/icons). Needs Debian's python3-fonttools and python3-brotli.
 
@@ -41,12 +41,16 @@ def icon(args, name):
     return open(os.path.join(args.icons, name), "rb").read()
 
 
-def shown_characters(texts):
-    """Every character of the texts the window shows, and the blank."""
-    characters = set(" ")
-    for text in texts:
-        characters.update(ch for ch in text if ch >= " ")
-    return "".join(sorted(characters))
+def shown_characters(window, messages):
+    """Every character the window shows (its shown controls' texts, and the stored rows, which the
+    cells show) and of the page's messages, and the blank."""
+    texts = [control["text"] for control in window["controls"] if control["visible"]] + messages
+    texts += [row for rows in window["solutions"] for row in rows]
+    return "".join(sorted({ch for text in texts for ch in text if ch >= " "} | {" "}))
+
+
+def colour(rgb):
+    return "#%02x%02x%02x" % tuple(rgb)
 
 
 def font_subset(font_path, text):
@@ -106,15 +110,16 @@ def make_page(args):
         # "<!--" would let a later "<script" hide the element's end from the HTML parser.
         if "</script" in scripts[key].lower() or "<!--" in scripts[key]:
             sys.exit("assemble.py: %s would end its <script> element early" % path)
-    window = json.load(open(args.export, encoding="utf-8"))
+    window = json.load(open(args.description, encoding="utf-8"))
+    client = json.load(open(args.markup, encoding="utf-8"))
     # The message shown where the game cannot start is in the page's font too.
     messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
-    font = font_subset(args.font, shown_characters(window["texts"] + messages))
+    font = font_subset(args.font, shown_characters(window, messages))
     parts = {
-        "@TITLE@": html.escape(window["title"], quote=False),
+        "@TITLE@": html.escape(window["form"]["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
-        "@CLIENT_STYLE@": window["style"],
-        "@CLIENT@": window["markup"],
+        "@CLIENT_STYLE@": client["style"],
+        "@CLIENT@": client["markup"],
         "@FAVICON@": data_url("image/png", icon(args, "hamburger-32.png")),
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
@@ -135,11 +140,14 @@ def make_page(args):
 
 def make_site(args):
     page = open(args.page, "rb").read()
-    window = json.load(open(args.export, encoding="utf-8"))
+    window = json.load(open(args.description, encoding="utf-8"))
     lang = re.search(rb'<html lang="([^"]+)"', page)
     if not lang:
         sys.exit("assemble.py: the page names no language")
-    names = window["manifest"]
+    # The installed app is named as the window's title strip, and for short as the game: the last
+    # part of the window's title. Its colours are the title strip's and the window's.
+    form = window["form"]
+    strip = next(control for control in window["controls"] if control["name"] == "Label1")
     files = {"index.html": page}
     icons = []
     for size in (192, 512):
@@ -150,8 +158,8 @@ def make_site(args):
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
-        "name": names["name"],
-        "short_name": names["short_name"],
+        "name": strip["text"],
+        "short_name": form["title"].rsplit(" - ", 1)[-1],
         "description": args.summary,
         "lang": lang.group(1).decode("ascii"),
         "dir": "ltr",
@@ -159,8 +167,8 @@ def make_site(args):
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "theme_color": names["theme_color"],
-        "background_color": names["background_color"],
+        "theme_color": colour(strip["backColor"] or form["backColor"]),
+        "background_color": colour(form["backColor"]),
         "icons": icons,
     }
     # Safari's Home Screen takes its icon from here alone, and shows no transparency.
@@ -185,13 +193,13 @@ def make_site(args):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for name in ("template", "script", "fallback", "icons", "export", "font", "licence",
-                 "output", "site", "page", "worker", "summary"):
+    for name in ("template", "script", "fallback", "icons", "markup", "description", "font",
+                 "licence", "output", "site", "page", "worker", "summary"):
         parser.add_argument("--" + name)
     args = parser.parse_args()
-    needed = (("site", "page", "icons", "export", "worker", "summary") if args.site else
-              ("template", "script", "fallback", "icons", "export", "font", "licence",
-               "summary", "output"))
+    needed = (("site", "page", "icons", "description", "worker", "summary") if args.site else
+              ("template", "script", "fallback", "icons", "markup", "description", "font",
+               "licence", "summary", "output"))
     missing = ["--" + name for name in needed if getattr(args, name) is None]
     if missing:
         parser.error("missing " + ", ".join(missing))

@@ -29,8 +29,8 @@ pebblix::PageFrontEnd* page = nullptr;
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void page_click(int row) {
-    page->Click(row);
+EMSCRIPTEN_KEEPALIVE void page_click(int ordinal) {
+    page->Click(ordinal);
 }
 
 EMSCRIPTEN_KEEPALIVE void page_tick() {

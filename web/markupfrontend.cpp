@@ -2,7 +2,6 @@
 #include "markupfrontend.h"
 
 #include "controlnames.h"
-#include "pagestyle.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,9 +12,33 @@ namespace pebblix {
 namespace {
 
 using namespace description;
-using page::Hex;
-using page::Pixels;
-using page::Px;
+
+// A length in twips as whole CSS pixels, at 96 of them to the inch.
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+std::string Px(int pixels) {
+    return DecimalText(pixels) + "px";
+}
+
+// "#rrggbb", in lower case.
+std::string Hex(Rgb colour) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const std::uint8_t component : {colour.r, colour.g, colour.b}) {
+        hex += kDigits[component >> 4];
+        hex += kDigits[component & 15];
+    }
+    return hex;
+}
+
+// The font's own face first, then the page's embedded stand-in for it, in the size of its points
+// at 96 pixels to the inch (the window's 12 and 48 points are whole pixels).
+void SetFont(html::Element& element, const FontSpec& font) {
+    element.Style("font-family", "\"" + std::string(font.face) + "\", \"Pebblix Serif\", serif")
+        .Style("font-size", Px(font.points * 96 / 72));
+}
 
 // The least size of a target under a finger or a pointer, in CSS pixels.
 constexpr int kTargetPixels = 24;
@@ -64,30 +87,35 @@ std::pair<std::string_view, std::string_view> Tag(const ControlSpec& control) {
 } // namespace
 
 MarkupFrontEnd::MarkupFrontEnd() {
-    form_.Build();
-    form_.Load();
+    shared_.Build();
+    shared_.Load();
 }
 
-void MarkupFrontEnd::MakeForm(const FormSpec& form, std::string_view title) {
-    title_ = title;
-    client_.Set("id", form.name).Set("class", "client");
-    for (const auto& [property, value] : page::FormStyle(form)) {
-        client_.Style(property, value);
-    }
+// The client area: the window's size, colour and font.
+void MarkupFrontEnd::MakeWindow(const WindowSpec& spec, std::string_view) {
+    client_.Set("id", spec.name)
+        .Set("class", "client")
+        .Style("width", Px(Pixels(spec.clientWidth)))
+        .Style("height", Px(Pixels(spec.clientHeight)))
+        .Style("background-color", Hex(spec.backColor));
+    SetFont(client_, spec.font);
 }
 
-// Every control is placed in its container in whole pixels, in its colour and its font; a kind
-// of control adds what the browser needs to draw and name it.
+// Every control is placed in its container in whole pixels, in its colour and its font, and
+// carries its ordinal in the description, by which the page's program knows it; a kind of control
+// adds what the browser needs to draw and name it.
 void MarkupFrontEnd::MakeControl(const ControlSpec& control, const ControlSpec* container,
                                  std::string_view spokenName) {
     html::Element& parent = container ? Of(*container) : client_;
     const auto [tag, kind] = Tag(control);
     html::Element& element = parent.Append(tag);
-    elements_.at(Row(control)) = &element;
+    elements_.at(Ordinal(control)) = &element;
     std::string classes(kind);
     classes += control.centred ? " centred" : "";
     classes += control.singleBorder ? " bordered" : "";
-    element.Set("id", ControlId(control)).Set("class", classes);
+    element.Set("id", ControlId(control))
+        .Set("class", classes)
+        .Set("data-ordinal", DecimalText(static_cast<int>(Ordinal(control))));
     const TwipRect& r = control.rect;
     element.Style("left", Px(Pixels(r.left)))
         .Style("top", Px(Pixels(r.top)))
@@ -96,9 +124,7 @@ void MarkupFrontEnd::MakeControl(const ControlSpec& control, const ControlSpec* 
     if (control.backColor) {
         element.Style("background-color", Hex(*control.backColor));
     }
-    for (const auto& [property, value] : page::FontStyle(*control.font)) {
-        element.Style(property, value);
-    }
+    SetFont(element, *control.font);
     element.Style("font-weight", DecimalText(control.font->weight))
         .Style("font-style", control.font->italic ? "italic" : "normal");
     const std::string decoration = std::string(control.font->underline ? "underline " : "") +

@@ -1,15 +1,15 @@
 // markupfrontend.h: the page's markup, written at build time by a front end that makes elements.
 //
-// Form (window/form.h) walks the description and lays out the first game through this front end
-// as through any other; what it makes is the client area as HTML elements, and the style sheet
-// that places and colours them. The page ships them, so the board is complete at the first paint;
-// in the browser the page's program (pagefrontend.h) takes those elements over.
+// SharedWindow (window/sharedwindow.h) walks the description and lays out the first game through
+// this front end as through any other; what it makes is the client area as HTML elements, and the
+// style sheet that places and colours them. The page ships them, so the board is complete at the
+// first paint; in the browser the page's program (pagefrontend.h) takes those elements over.
 #pragma once
 
 #include "description.h"
-#include "form.h"
 #include "frontend.h"
 #include "html.h"
+#include "sharedwindow.h"
 
 #include <array>
 #include <string>
@@ -23,13 +23,11 @@ public:
     MarkupFrontEnd(const MarkupFrontEnd&) = delete;
     MarkupFrontEnd& operator=(const MarkupFrontEnd&) = delete;
 
-    // The document's title.
-    const std::string& Title() const { return title_; }
     // The client area's markup; `rules` receives its style sheet, a rule a line.
     std::string Markup(std::string& rules) const { return client_.Markup(rules); }
 
 private:
-    void MakeForm(const description::FormSpec& form, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& spec, std::string_view) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;
@@ -41,14 +39,13 @@ private:
     void SetTimer(int) override {}
 
     html::Element& Of(const description::ControlSpec& control) {
-        return *elements_.at(description::Row(control));
+        return *elements_.at(description::Ordinal(control));
     }
 
-    std::string title_;
     html::Element client_{"main"};
-    // Each shown control's element, by its row of the description.
+    // Each shown control's element, by its ordinal in the description.
     std::array<html::Element*, description::kControls.size()> elements_{};
-    Form form_{*this};
+    SharedWindow shared_{*this};
 };
 
 } // namespace pebblix

@@ -1,10 +1,10 @@
-// page.js: the page's elements, taken over and changed for the window's C++ side (pagefrontend.cpp).
+// page.js: the page's elements, taken over and changed for the page's front end (pagefrontend.cpp).
 //
 // An Emscripten library, linked with --js-library: each function is introduced by the C prototype
-// that calls it (page.h). The page's markup, written at build time, holds every element; a control
-// crosses as one record, a JSON object made by the C++ side, which finds its element by id, and is
-// known from then on by its row of the window's description. The script changes the cells and
-// reports clicks and ticks by row; it knows nothing of the game.
+// that calls it (page.h). The page's markup, written at build time, holds every element and marks
+// each control's with its ordinal in the window's description (data-ordinal), by which the front
+// end names it. The script changes the cells, runs the timer and reports clicks and ticks; it knows
+// nothing of the game.
 'use strict';
 
 (() => {
@@ -15,69 +15,56 @@ const add = typeof addToLibrary === 'function' ? addToLibrary
     : (functions) => mergeInto(LibraryManager.library, functions);
 
 add({
-    // The page's elements by row, and the running interval.
+    // The controls' elements by ordinal, and the running interval.
     $Page: {
         elements: [],
         timer: 0,
     },
 
-    // void page_take_form(const char* record);
-    // {id, title, style: [[property, value], ...]}: titles the document and gives the client area,
-    // the element with the form's id, its size, colour and font.
-    page_take_form__deps: [...strings],
-    page_take_form: function (record) {
-        const form = JSON.parse(UTF8ToString(record));
-        document.title = form.title;
-        const area = document.getElementById(form.id);
-        // (Emscripten 3.1.6's minifier loses a destructuring loop variable.)
-        for (const declaration of form.style) {
-            area.style.setProperty(declaration[0], declaration[1]);
+    // void page_take_over();
+    // Finds the controls' elements and listens to the whole page once: a command button's click
+    // and an option button's `change`, which comes only to the one newly selected, go to
+    // page_click. The option group's selection is set again as the markup has it: a browser may
+    // have restored another from an earlier visit.
+    page_take_over__deps: ['$Page', 'page_click'],
+    page_take_over: function () {
+        for (const element of document.querySelectorAll('[data-ordinal]')) {
+            Page.elements[element.dataset.ordinal] = element;
+            if (element.type === 'radio') {
+                element.checked = element.defaultChecked;
+            }
         }
+        const report = function (event) {
+            const control = event.target;
+            const reporting = event.type === 'click' ? 'button' : 'radio';
+            if (control.dataset.ordinal && control.type === reporting) {
+                _page_click(Number(control.dataset.ordinal));
+            }
+        };
+        document.addEventListener('click', report);
+        document.addEventListener('change', report);
     },
 
-    // void page_take(int row, const char* record);
-    // {id, kind, selected, text}: takes over the element of one control, which the page's markup
-    // holds, and binds its events. `kind` is option, button, text or other.
-    page_take__deps: ['$Page', ...strings, 'page_click'],
-    page_take: function (row, record) {
-        const control = JSON.parse(UTF8ToString(record));
-        const element = document.getElementById(control.id);
-        if (control.kind === 'option') {
-            // One group per frame, so the browser keeps exactly one selected and gives the group
-            // one Tab stop, at its selected button; `change` comes only to the newly selected one.
-            // The selection is set again: a browser may have restored one from an earlier visit.
-            element.checked = control.selected;
-            element.addEventListener('change', () => _page_click(row));
-        } else if (control.kind === 'button') {
-            element.addEventListener('click', () => _page_click(row));
-        } else if (control.kind === 'text') {
-            // Its text lives in its value, not in its markup.
-            element.value = control.text;
-            element.textContent = '';
-        }
-        Page.elements[row] = element;
-    },
-
-    // void page_show_caption(int row, const char* caption, const char* spokenName);
+    // void page_show_caption(int ordinal, const char* caption, const char* spokenName);
     page_show_caption__deps: ['$Page', ...strings],
-    page_show_caption: function (row, caption, spokenName) {
-        const element = Page.elements[row];
+    page_show_caption: function (ordinal, caption, spokenName) {
+        const element = Page.elements[ordinal];
         // Into the text it has: a new text node would cost the cell its layout twice over.
         element.firstChild.data = UTF8ToString(caption);
         element.setAttribute('aria-label', UTF8ToString(spokenName));
     },
 
-    // void page_show_visible(int row, int visible);
+    // void page_show_visible(int ordinal, int visible);
     page_show_visible__deps: ['$Page'],
-    page_show_visible: function (row, visible) {
-        Page.elements[row].hidden = !visible;
+    page_show_visible: function (ordinal, visible) {
+        Page.elements[ordinal].hidden = !visible;
     },
 
-    // void page_show_colour(int row, int colour);
+    // void page_show_colour(int ordinal, int colour);
     // The colour as 0xRRGGBB.
     page_show_colour__deps: ['$Page'],
-    page_show_colour: function (row, colour) {
-        Page.elements[row].style.backgroundColor = '#' + colour.toString(16).padStart(6, '0');
+    page_show_colour: function (ordinal, colour) {
+        Page.elements[ordinal].style.backgroundColor = '#' + colour.toString(16).padStart(6, '0');
     },
 
     // void page_set_timer(int intervalMs);
@@ -89,12 +76,12 @@ add({
         Page.timer = intervalMs > 0 ? setInterval(() => _page_tick(), intervalMs) : 0;
     },
 
-    // void page_show(int row);
-    // The window is ready: gives the keyboard focus to one control. A text box takes it with its
-    // caret at the start and its first lines in view.
-    page_show__deps: ['$Page'],
-    page_show: function (row) {
-        const first = Page.elements[row];
+    // void page_focus(int ordinal);
+    // Gives the keyboard focus to one control. A text box takes it with its caret at the start and
+    // its first lines in view.
+    page_focus__deps: ['$Page'],
+    page_focus: function (ordinal) {
+        const first = Page.elements[ordinal];
         if (first.setSelectionRange) {
             first.setSelectionRange(0, 0);
         }

@@ -16,24 +16,24 @@ namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 // A fixed border with a system menu and a close box, and neither minimise nor maximise box.
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kFormExStyle = 0;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kWindowExStyle = 0;
 
-DWORD FormStyle(const FormSpec& form) {
-    DWORD style = kFormStyle;
-    if (!form.systemMenu) {
+DWORD WindowStyle(const WindowSpec& spec) {
+    DWORD style = kWindowStyle;
+    if (!spec.systemMenu) {
         style &= ~static_cast<DWORD>(WS_SYSMENU);
     }
-    if (form.minMaxBoxes) {
+    if (spec.minMaxBoxes) {
         style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     }
-    if (!form.fixedBorder) {
+    if (!spec.fixedBorder) {
         style |= WS_THICKFRAME;
     }
     return style;
 }
 
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -60,8 +60,8 @@ Inf_Igra_Pebblix::Inf_Igra_Pebblix(HINSTANCE instance) : instance_(instance) {
     // Version 6 of the common controls, which the manifest asks for, for the system's looks.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    RegisterFormClass(instance, &Procedure);
-    form_.Build();
+    RegisterWindowClass(instance, &Procedure);
+    shared_.Build();
 }
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
@@ -82,18 +82,18 @@ Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
     }
 }
 
-void Inf_Igra_Pebblix::MakeForm(const FormSpec& form, std::string_view title) {
-    hwnd_ = CreateWindowExW(kFormExStyle, kClassName, Wide(title).c_str(), FormStyle(form),
+void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title) {
+    hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, Wide(title).c_str(), WindowStyle(spec),
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance_, this);
-    formColour_ = win32::Colour(form.backColor);
+    windowColour_ = win32::Colour(spec.backColor);
     // The screen the window opens on gives the DPI its controls are made for.
     Layout(GetDpiForWindow(hwnd_));
 }
 
 void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec*,
                                    std::string_view spokenName) {
-    const std::size_t row = description::Row(control);
+    const std::size_t ordinal = description::Ordinal(control);
     // Arrows move within a group: only the option buttons of one frame share one.
     const bool groupGoesOn =
         control.kind == ControlKind::OptionButton && lastMade_ >= 0 &&
@@ -129,12 +129,13 @@ void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec
         exStyle |= WS_EX_CLIENTEDGE;
         break;
     }
-    HWND made = win32::MakeChild(hwnd_, windowClass, Wide(control.text), style, exStyle,
-                                 kFirstId + static_cast<int>(row), Font(control.font), Place(row));
-    controls_.at(row) = made;
-    lastMade_ = static_cast<int>(row);
+    HWND made =
+        win32::MakeChild(hwnd_, windowClass, Wide(control.text), style, exStyle,
+                         kFirstId + static_cast<int>(ordinal), Font(control.font), Place(ordinal));
+    controls_.at(ordinal) = made;
+    lastMade_ = static_cast<int>(ordinal);
     if (control.backColor) {
-        colours_.at(row) = win32::Colour(*control.backColor);
+        colours_.at(ordinal) = win32::Colour(*control.backColor);
     }
     if (control.kind == ControlKind::OptionButton && control.selected) {
         SendMessageW(made, BM_SETCHECK, BST_CHECKED, 0);
@@ -150,36 +151,36 @@ void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
     constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     HWND previous = HWND_TOP;
     for (const ControlSpec* stop : stops) {
-        HWND control = controls_.at(description::Row(*stop));
+        HWND control = controls_.at(description::Ordinal(*stop));
         SetWindowPos(control, previous, 0, 0, 0, 0, kOrderOnly);
         previous = control;
     }
     for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::Frame && controls_.at(description::Row(control))) {
-            SetWindowPos(controls_.at(description::Row(control)), HWND_BOTTOM, 0, 0, 0, 0,
+        if (control.kind == ControlKind::Frame && controls_.at(description::Ordinal(control))) {
+            SetWindowPos(controls_.at(description::Ordinal(control)), HWND_BOTTOM, 0, 0, 0, 0,
                          kOrderOnly);
         }
     }
     if (!stops.empty()) {
-        focus_ = controls_.at(description::Row(*stops.front()));
+        focus_ = controls_.at(description::Ordinal(*stops.front()));
     }
 }
 
 void Inf_Igra_Pebblix::ShowCaption(const ControlSpec& cell, std::string_view caption,
                                    std::string_view spokenName) {
-    HWND control = controls_.at(description::Row(cell));
+    HWND control = controls_.at(description::Ordinal(cell));
     SetWindowTextW(control, Wide(caption).c_str());
     spokenNames_.Name(control, spokenName);
 }
 
 void Inf_Igra_Pebblix::ShowVisible(const ControlSpec& cell, bool visible) {
-    ShowWindow(controls_.at(description::Row(cell)), visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(controls_.at(description::Ordinal(cell)), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
-    const std::size_t row = description::Row(cell);
-    colours_.at(row) = win32::Colour(colour);
-    InvalidateRect(controls_.at(row), nullptr, TRUE);
+    const std::size_t ordinal = description::Ordinal(cell);
+    colours_.at(ordinal) = win32::Colour(colour);
+    InvalidateRect(controls_.at(ordinal), nullptr, TRUE);
 }
 
 // Setting the timer again under the same id drops the interval under way and starts a new one.
@@ -226,22 +227,13 @@ void Inf_Igra_Pebblix::Dispatch(MSG& message) {
     }
 }
 
-void Inf_Igra_Pebblix::DispatchWaiting() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            Dispatch(message);
-        }
-    }
-}
-
-HWND Inf_Igra_Pebblix::control(const ControlSpec& row) const {
-    return controls_.at(description::Row(row));
+HWND Inf_Igra_Pebblix::control(const ControlSpec& spec) const {
+    return controls_.at(description::Ordinal(spec));
 }
 
 HWND Inf_Igra_Pebblix::control(std::string_view name, std::int16_t index) const {
-    const ControlSpec* row = Find(name, index);
-    return row != nullptr ? control(*row) : nullptr;
+    const ControlSpec* spec = Find(name, index);
+    return spec != nullptr ? control(*spec) : nullptr;
 }
 
 LRESULT CALLBACK Inf_Igra_Pebblix::Procedure(HWND hwnd, UINT message, WPARAM wParam,
@@ -266,9 +258,8 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_TIMER:
-        // A tick already waiting in the queue when the timer stopped is dropped.
-        if (wParam == kTimer1 && timerInterval_ > 0) {
-            form_.Tick();
+        if (wParam == kTimer1) {
+            shared_.Tick();
         }
         return 0;
     case WM_DRAWITEM:
@@ -337,16 +328,16 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Inf_Igra_Pebblix::Command(int id, int code, HWND control) {
     if (control == nullptr && id == IDOK) {
         // Enter, as the dialog manager reports it: it presses the focused command button.
-        const int focused = Row(GetFocus());
+        const int focused = Ordinal(GetFocus());
         if (focused >= 0 &&
             kControls.at(static_cast<std::size_t>(focused)).kind == ControlKind::CommandButton) {
-            form_.Click(kControls.at(static_cast<std::size_t>(focused)));
+            shared_.Click(kControls.at(static_cast<std::size_t>(focused)));
         }
         return;
     }
-    const int row = Row(control);
-    if (row >= 0 && (code == BN_CLICKED || code == BN_DBLCLK)) {
-        form_.Click(kControls.at(static_cast<std::size_t>(row)));
+    const int ordinal = Ordinal(control);
+    if (ordinal >= 0 && (code == BN_CLICKED || code == BN_DBLCLK)) {
+        shared_.Click(kControls.at(static_cast<std::size_t>(ordinal)));
     }
 }
 
@@ -359,13 +350,14 @@ void Inf_Igra_Pebblix::Layout(UINT dpi) {
             fonts_.emplace_back(control.font, win32::MakeFont(*control.font, dpi));
         }
     }
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (controls_[row] != nullptr) {
-            const RECT place = Place(row);
-            SetWindowPos(controls_[row], nullptr, place.left, place.top, place.right - place.left,
-                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(controls_[row], WM_SETFONT,
-                         reinterpret_cast<WPARAM>(Font(kControls[row].font)), TRUE);
+    for (std::size_t ordinal = 0; ordinal < kControls.size(); ++ordinal) {
+        if (controls_[ordinal] != nullptr) {
+            const RECT place = Place(ordinal);
+            SetWindowPos(controls_[ordinal], nullptr, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(controls_[ordinal], WM_SETFONT,
+                         reinterpret_cast<WPARAM>(Font(kControls[ordinal].font)), TRUE);
         }
     }
     for (const auto& [described, font] : old) {
@@ -390,14 +382,14 @@ void Inf_Igra_Pebblix::Layout(UINT dpi) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-RECT Inf_Igra_Pebblix::Place(std::size_t row) const {
-    const TwipRect rect = OnClientArea(kControls.at(row));
+RECT Inf_Igra_Pebblix::Place(std::size_t ordinal) const {
+    const TwipRect rect = OnClientArea(kControls.at(ordinal));
     const int left = Pixels(rect.left, dpi_);
     const int top = Pixels(rect.top, dpi_);
     return {left, top, left + Pixels(rect.width, dpi_), top + Pixels(rect.height, dpi_)};
 }
 
-// The window at (left, top), sized so that its client area has the form's size at its DPI. Where
+// The window at (left, top), sized so that its client area has the window's size at its DPI. Where
 // the frame the system draws differs from the one it computes for that DPI (Wine keeps the frame of
 // the DPI it started with), the difference is made up.
 void Inf_Igra_Pebblix::FitClientArea(int left, int top) {
@@ -406,8 +398,8 @@ void Inf_Igra_Pebblix::FitClientArea(int left, int top) {
     SetWindowPos(hwnd_, nullptr, left, top, size.cx, size.cy, kPlaceOnly);
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int wider = Pixels(kForm.clientWidth, dpi_) - client.right;
-    const int taller = Pixels(kForm.clientHeight, dpi_) - client.bottom;
+    const int wider = Pixels(kWindow.clientWidth, dpi_) - client.right;
+    const int taller = Pixels(kWindow.clientHeight, dpi_) - client.bottom;
     if (wider != 0 || taller != 0) {
         SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + wider, size.cy + taller,
                      kPlaceOnly | SWP_NOMOVE);
@@ -415,8 +407,8 @@ void Inf_Igra_Pebblix::FitClientArea(int left, int top) {
 }
 
 SIZE Inf_Igra_Pebblix::FrameSize(UINT dpi) const {
-    RECT frame{0, 0, Pixels(kForm.clientWidth, dpi), Pixels(kForm.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, FormStyle(kForm), FALSE, kFormExStyle, dpi);
+    RECT frame{0, 0, Pixels(kWindow.clientWidth, dpi), Pixels(kWindow.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle(kWindow), FALSE, kWindowExStyle, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -438,13 +430,14 @@ HBRUSH Inf_Igra_Pebblix::Brush(COLORREF colour) {
 }
 
 LRESULT Inf_Igra_Pebblix::StaticColours(HDC dc, HWND control) {
-    const int row = Row(control);
-    if (row >= 0 && colours_.at(static_cast<std::size_t>(row))) {
-        const COLORREF colour = *colours_[static_cast<std::size_t>(row)];
+    const int ordinal = Ordinal(control);
+    if (ordinal >= 0 && colours_.at(static_cast<std::size_t>(ordinal))) {
+        const COLORREF colour = *colours_[static_cast<std::size_t>(ordinal)];
         SetBkColor(dc, colour);
         return reinterpret_cast<LRESULT>(Brush(colour));
     }
-    if (row >= 0 && kControls.at(static_cast<std::size_t>(row)).kind == ControlKind::TextBox) {
+    if (ordinal >= 0 &&
+        kControls.at(static_cast<std::size_t>(ordinal)).kind == ControlKind::TextBox) {
         // A read-only text box keeps the white of one that can be typed into.
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
@@ -456,8 +449,8 @@ LRESULT Inf_Igra_Pebblix::StaticColours(HDC dc, HWND control) {
 // A raised face of the button's colour, sunken while pressed, with the system's focus marks: a
 // dark outline and a dotted rectangle, unless the keyboard has not been used yet.
 void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
-    const int row = Row(item.hwndItem);
-    if (row < 0) {
+    const int ordinal = Ordinal(item.hwndItem);
+    if (ordinal < 0) {
         return;
     }
     HDC dc = item.hDC;
@@ -469,7 +462,7 @@ void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
         FrameRect(dc, &face, GetSysColorBrush(COLOR_WINDOWFRAME));
         InflateRect(&face, -1, -1);
     }
-    FillRect(dc, &face, Brush(colours_.at(static_cast<std::size_t>(row)).value_or(0)));
+    FillRect(dc, &face, Brush(colours_.at(static_cast<std::size_t>(ordinal)).value_or(0)));
     DrawEdge(dc, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     wchar_t text[64] = {};
@@ -478,7 +471,7 @@ void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
     if (pushed) {
         OffsetRect(&label, 1, 1);
     }
-    HGDIOBJ previous = SelectObject(dc, Font(kControls.at(static_cast<std::size_t>(row)).font));
+    HGDIOBJ previous = SelectObject(dc, Font(kControls.at(static_cast<std::size_t>(ordinal)).font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawTextW(dc, text, length, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -496,27 +489,28 @@ void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
 void Inf_Igra_Pebblix::EraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, Brush(formColour_));
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (kControls[row].kind == ControlKind::Frame && controls_[row] && colours_[row]) {
+    FillRect(dc, &client, Brush(windowColour_));
+    for (std::size_t ordinal = 0; ordinal < kControls.size(); ++ordinal) {
+        if (kControls[ordinal].kind == ControlKind::Frame && controls_[ordinal] &&
+            colours_[ordinal]) {
             RECT frame{};
-            GetWindowRect(controls_[row], &frame);
+            GetWindowRect(controls_[ordinal], &frame);
             MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&frame), 2);
-            FillRect(dc, &frame, Brush(*colours_[row]));
+            FillRect(dc, &frame, Brush(*colours_[ordinal]));
         }
     }
 }
 
-int Inf_Igra_Pebblix::Row(HWND control) const {
+int Inf_Igra_Pebblix::Ordinal(HWND control) const {
     if (control == nullptr) {
         return -1;
     }
-    const int row = GetDlgCtrlID(control) - kFirstId;
-    if (row < 0 || row >= static_cast<int>(kControls.size()) ||
-        controls_[static_cast<std::size_t>(row)] != control) {
+    const int ordinal = GetDlgCtrlID(control) - kFirstId;
+    if (ordinal < 0 || ordinal >= static_cast<int>(kControls.size()) ||
+        controls_[static_cast<std::size_t>(ordinal)] != control) {
         return -1;
     }
-    return row;
+    return ordinal;
 }
 
 } // namespace pebblix

@@ -1,15 +1,15 @@
 // mainwindow.h: the game's window in the Win32 API, Windows' own front end to the window.
 //
-// Form (window/form.h) walks the description and calls this class back to make each control
-// from the system's own classes, to show the cells the puzzle changed and to run the timer. The
-// seven command buttons, the option buttons and the timer report to it; nothing else the player
+// SharedWindow (window/sharedwindow.h) walks the description and calls this class back to make each
+// control from the system's own classes, to show the cells the puzzle changed and to run the timer.
+// The seven command buttons, the option buttons and the timer report to it; nothing else the player
 // does changes anything. Every length in twips becomes pixels at the window's DPI, and is made
 // again when the window moves to a screen of another DPI.
 #pragma once
 
 #include "description.h"
-#include "form.h"
 #include "frontend.h"
+#include "sharedwindow.h"
 #include "spokennames.h"
 
 #ifndef NOMINMAX
@@ -29,7 +29,7 @@ class Inf_Igra_Pebblix final : private FrontEnd {
 public:
     // The window's class, by which tools find it.
     static constexpr const wchar_t* kClassName = L"Inf_Igra_Pebblix";
-    // The id of a control is kFirstId plus its row of the description.
+    // The id of a control is kFirstId plus its ordinal in the description.
     static constexpr int kFirstId = 100;
 
     // Makes the window, hidden, with every control of the description at the DPI of the screen
@@ -40,7 +40,7 @@ public:
     Inf_Igra_Pebblix& operator=(const Inf_Igra_Pebblix&) = delete;
 
     // Start-up: call once before the window is first shown.
-    void Form_Load() { form_.Load(); }
+    void Form_Load() { shared_.Load(); }
     // Shows the window centred on the work area of its screen, the focus in the rules text.
     void Show();
 
@@ -49,26 +49,22 @@ public:
     // Handles one message as Run does: the keyboard order's keys first (Tab, Shift+Tab, the
     // arrows in the option group, Enter), then the rest.
     void Dispatch(MSG& message);
-    // Handles every message waiting, as Run would, and returns without waiting for more; for
-    // tests and benchmarks, which deliver their clicks and keys as messages.
-    void DispatchWaiting();
 
     // For tests and tools, read-only in spirit.
     HWND hwnd() const { return hwnd_; }
-    // The control of a shown row of the description; nullptr for one kept as data.
-    HWND control(const description::ControlSpec& row) const;
+    // The system control made for a shown control of the description; nullptr for one kept as data.
+    HWND control(const description::ControlSpec& spec) const;
     HWND control(std::string_view name, std::int16_t index = -1) const;
-    const Form& form() const { return form_; }
+    const SharedWindow& shared() const { return shared_; }
     UINT dpi() const { return dpi_; }
     // The playback timer's interval while it runs, else 0.
     int timerInterval() const { return timerInterval_; }
-    bool spokenNamesAvailable() const { return spokenNames_.Available(); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void MakeForm(const description::FormSpec& form, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;
@@ -81,8 +77,8 @@ private:
 
     // Places and sizes every control, and makes the fonts and icons, for `dpi`.
     void Layout(UINT dpi);
-    // Where a row's control lies on the client area, in pixels at the window's DPI.
-    RECT Place(std::size_t row) const;
+    // Where the control of an ordinal lies on the client area, in pixels at the window's DPI.
+    RECT Place(std::size_t ordinal) const;
     SIZE FrameSize(UINT dpi) const;
     void FitClientArea(int left, int top);
     HFONT Font(const description::FontSpec* font) const;
@@ -91,8 +87,8 @@ private:
     LRESULT StaticColours(HDC dc, HWND control);
     void DrawButton(const DRAWITEMSTRUCT& item);
     void EraseBackground(HDC dc);
-    // The row of a control of this window, or -1.
-    int Row(HWND control) const;
+    // The ordinal of a control of this window, or -1.
+    int Ordinal(HWND control) const;
     void Command(int id, int code, HWND control);
 
     HINSTANCE instance_;
@@ -100,8 +96,8 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     int timerInterval_ = 0;
     bool closing_ = false;
-    COLORREF formColour_ = 0;
-    // The row of the control made last, while the window is built.
+    COLORREF windowColour_ = 0;
+    // The ordinal of the control made last, while the window is built.
     int lastMade_ = -1;
     // The control that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
@@ -113,7 +109,7 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     win32::SpokenNames spokenNames_;
-    Form form_{*this};
+    SharedWindow shared_{*this};
 };
 
 } // namespace pebblix

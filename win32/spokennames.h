@@ -14,8 +14,8 @@ struct IAccPropServices;
 namespace pebblix::win32 {
 
 // Names given here replace the name a screen reader would take from the control's own text: a
-// cell says "Поле 5: празно" where its text says "0". Where the system offers no annotations
-// (Available() false), the controls keep the names their texts give them; nothing fails.
+// cell says "Поле 5: празно" where its text says "0". Where the system offers no annotations, the
+// controls keep the names their texts give them; nothing fails.
 class SpokenNames {
 public:
     SpokenNames();
@@ -23,7 +23,6 @@ public:
     SpokenNames(const SpokenNames&) = delete;
     SpokenNames& operator=(const SpokenNames&) = delete;
 
-    bool Available() const { return services_ != nullptr; }
     // Names the control from now on; a later call renames it. False where the system refused.
     bool Name(HWND control, std::string_view name);
     // Takes back every name given to the control: due before it is destroyed.

@@ -1,12 +1,13 @@
 // description.h: the window of the game as data.
 //
-// Every control of the window is one row of `Controls`: its kind, its container, its place and
-// size in twips, colour, text, font, keyboard order, visibility and other settings. The Qt window
-// is built from this table by one loop, the in-memory stand-in takes its cells and lists from it,
-// and the tests read the same rows, so each value is written down exactly once.
+// Every control of the window is one entry of `kControls`: its kind, its container, its place and
+// size in twips, colour, text, font, keyboard order, visibility and other settings. Every front end
+// is built from this table by one loop (SharedWindow::Build), the window's description for what is
+// not C++ is written from it (describe.cpp), and the tests read the same entries, so each value is
+// written down exactly once.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +44,7 @@ inline constexpr FontSpec kWindowFont{.face = "Times New Roman", .points = 12};
 inline constexpr FontSpec kCellFont{.face = "Times New Roman", .points = 48};
 
 // The window's own settings.
-struct FormSpec {
+struct WindowSpec {
     std::string_view name{};
     std::string_view address{}; // the maker's web-site address, first in the title bar
     std::string_view caption{}; // follows the address
@@ -57,7 +58,7 @@ struct FormSpec {
     bool centred = true;    // opens centred on the screen
 };
 
-inline constexpr FormSpec kForm{
+inline constexpr WindowSpec kWindow{
     .name = "Inf_Igra_Pebblix",
     .address = "www.example.org",
     .caption = " Информатика - Pebblix",
@@ -160,6 +161,35 @@ constexpr ControlSpec Button(std::int16_t index, std::string_view caption, TwipR
             .tabIndex = tabIndex};
 }
 
+// An option button of Frame2; its group keeps exactly one selected.
+constexpr ControlSpec Option(std::int16_t index, int top, std::string_view caption,
+                             std::int16_t tabIndex, bool selected) {
+    return {.name = "Option1",
+            .index = index,
+            .kind = ControlKind::OptionButton,
+            .container = "Frame2",
+            .rect = {120, top, 615, 300},
+            .backColor = RgbColor(128, 128, 255),
+            .text = caption,
+            .tabIndex = tabIndex,
+            .selected = selected};
+}
+
+// A read-only text box of several lines with a vertical scroll bar.
+constexpr ControlSpec TextBox(std::int16_t index, TwipRect rect, std::string_view text,
+                              std::int16_t tabIndex, bool visible) {
+    return {.name = "Text1",
+            .index = index,
+            .kind = ControlKind::TextBox,
+            .rect = rect,
+            .text = text,
+            .tabIndex = tabIndex,
+            .visible = visible,
+            .multiLine = true,
+            .verticalScroll = true,
+            .readOnly = true};
+}
+
 constexpr ControlSpec HiddenList(std::int16_t index, int top, std::int16_t tabIndex) {
     return {.name = "List1",
             .index = index,
@@ -169,7 +199,6 @@ constexpr ControlSpec HiddenList(std::int16_t index, int top, std::int16_t tabIn
             .visible = false};
 }
 
-inline constexpr Rgb kOptionColour = RgbColor(128, 128, 255);
 inline constexpr Rgb kMoveColour = RgbColor(128, 255, 128);
 inline constexpr Rgb kStartLeft = RgbColor(224, 224, 224);
 inline constexpr Rgb kStartMiddle = RgbColor(0, 255, 0);
@@ -207,23 +236,8 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
      .backColor = RgbColor(192, 192, 255),
      .text = "Колко",
      .tabIndex = 23},
-    {.name = "Option1",
-     .index = 0,
-     .kind = ControlKind::OptionButton,
-     .container = "Frame2",
-     .rect = {120, 300, 615, 300},
-     .backColor = detail::kOptionColour,
-     .text = "3",
-     .tabIndex = 24,
-     .selected = true},
-    {.name = "Option1",
-     .index = 1,
-     .kind = ControlKind::OptionButton,
-     .container = "Frame2",
-     .rect = {120, 600, 615, 300},
-     .backColor = detail::kOptionColour,
-     .text = "4",
-     .tabIndex = 25},
+    detail::Option(0, 300, "3", 24, true),
+    detail::Option(1, 600, "4", 25, false),
     detail::Button(0, "1 надясно", {6600, 480, 1215, 375}, detail::kMoveColour, 3),
     detail::Button(1, "2 наляво", {6600, 960, 1215, 375}, detail::kMoveColour, 4),
     detail::Button(2, "1 прескача", {120, 2160, 1335, 375}, detail::kMoveColour, 5),
@@ -231,32 +245,15 @@ inline constexpr std::array<ControlSpec, 27> kControls{{
     detail::Button(4, "Ход назад", {3000, 2160, 1335, 375}, RgbColor(255, 128, 0), 7),
     detail::Button(5, "Чисти", {4440, 2160, 1335, 375}, RgbColor(255, 0, 0), 8),
     detail::Button(6, "Подскажи", {6600, 0, 1215, 375}, RgbColor(128, 128, 255), 10),
-    {.name = "Text1",
-     .index = 0,
-     .kind = ControlKind::TextBox,
-     .rect = {120, 2640, 7695, 3255},
-     .text = kRulesText,
-     .tabIndex = 0,
-     .multiLine = true,
-     .verticalScroll = true,
-     .readOnly = true},
-    {.name = "Text1",
-     .index = 1,
-     .kind = ControlKind::TextBox,
-     .rect = {600, 4680, 6735, 1815},
-     .text = kQuotation,
-     .tabIndex = 1,
-     .visible = false,
-     .multiLine = true,
-     .verticalScroll = true,
-     .readOnly = true},
+    detail::TextBox(0, {120, 2640, 7695, 3255}, kRulesText, 0, true),
+    detail::TextBox(1, {600, 4680, 6735, 1815}, kQuotation, 1, false),
     detail::HiddenList(0, 3120, 9),
     detail::HiddenList(1, 3480, 11),
     detail::HiddenList(2, 3840, 22),
     {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 400, .enabled = false},
 }};
 
-// The row of a control; nullptr when the window has no such control.
+// A control's entry; nullptr when the window has no such control.
 constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1) {
     for (const ControlSpec& control : kControls) {
         if (control.name == name && control.index == index) {
@@ -266,8 +263,8 @@ constexpr const ControlSpec* Find(std::string_view name, std::int16_t index = -1
     return nullptr;
 }
 
-// The row of a control in kControls, by which front ends keep their own objects.
-constexpr std::size_t Row(const ControlSpec& control) {
+// A control's place in kControls, counted from 0, by which front ends keep their own objects.
+constexpr std::size_t Ordinal(const ControlSpec& control) {
     return static_cast<std::size_t>(&control - kControls.data());
 }
 

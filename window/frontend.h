@@ -1,18 +1,19 @@
 // frontend.h: all that a front end provides to show the game's window.
 //
-// The window's common duties live in Form (form.h): the puzzle and its lists, the one walk over
-// the description, the rule that an option click counts only when the selection changes, showing
-// the changed cells once a handler has returned, the title and the keyboard order. A front end
-// (the Qt window, the web page, the in-memory stand-in) only makes controls, draws cells, runs the
-// timer, and binds its event loop to Form's three events: Click(control) for a command or an
-// option button, Tick() for the timer and Load() at start-up.
+// The window's common duties live in SharedWindow (sharedwindow.h): the puzzle and its lists, the
+// one walk over the description, the rule that an option click counts only when the selection
+// changes and that a tick while the timer is stopped does nothing, showing the changed cells once a
+// handler has returned, the title and the keyboard order. A front end (the Qt window, the Windows
+// window, the page and its markup writer, the tests' in-memory stand-in) only makes controls,
+// draws cells, runs the timer, and binds its event loop to SharedWindow's three events:
+// Click(control) for a command or an option button, Tick() for the timer and Load() at start-up.
 //
-// A control is named by its row of the description (description::kControls) throughout; a front
-// end finds its own object for a row by description::Row(control).
+// A control is named by its entry of the description (description::kControls) throughout; a front
+// end finds its own object for one by description::Ordinal(control).
 #pragma once
 
 #include "description.h"
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <span>
 #include <string_view>
@@ -23,16 +24,17 @@ class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
 
-    // The window itself, first of all: its client area with the form's size, colour and font,
+    // The window itself, first of all: its client area with the window's size, colour and font,
     // and its title.
-    virtual void MakeForm(const description::FormSpec& form, std::string_view title) = 0;
+    virtual void MakeWindow(const description::WindowSpec& spec, std::string_view title) = 0;
 
     // One shown control of the description, inside `container` (nullptr: the client area), which
     // was made before it. It shows the description's caption, colours and font. `spokenName` is
     // what a screen reader calls it where its text does not say (a cell, the rules text), else
-    // empty. A command button and an option button report their clicks to Form::Click; an
-    // option button only when it becomes selected, or on every click: Form ignores the rest.
-    // Never called for the lists, the hidden text box and the timer, which Form keeps as data.
+    // empty. A command button and an option button report their clicks to SharedWindow::Click; an
+    // option button only when it becomes selected, or on every click: SharedWindow ignores the
+    // rest. Never called for the lists, the hidden text box and the timer, which SharedWindow keeps
+    // as data.
     virtual void MakeControl(const description::ControlSpec& control,
                              const description::ControlSpec* container,
                              std::string_view spokenName) = 0;
@@ -50,7 +52,7 @@ public:
 
     // Starts the timer ticking every `intervalMs` from now, dropping any interval under way, so
     // that a restarted playback shows its first row a whole interval later; 0 stops it. Each
-    // tick goes to Form::Tick.
+    // tick goes to SharedWindow::Tick.
     virtual void SetTimer(int intervalMs) = 0;
 };
 

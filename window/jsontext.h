@@ -1,11 +1,13 @@
-// jsontext.h: texts and objects written as JSON, for what crosses from C++ to JavaScript.
+// jsontext.h: texts and objects written as JSON, for what crosses from C++ to the build's scripts
+// and the browser tests.
 //
-// The page's records of its controls (web/), the description the page's build and tests read,
-// and the stand-in's replies to the browser tests are JSON; all are written here.
+// The window's description (describe.cpp), the page's markup (web/markup.cpp) and the stand-in's
+// replies to the browser tests are JSON; all are written here.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -74,6 +76,14 @@ template <typename Items, typename Write> std::string JsonList(const Items& item
         write(out, item);
     }
     return out + ']';
+}
+
+// Writes a finished document and a line break to the standard output, for a tool run at build
+// time: 0, or 1 where the writing failed.
+inline int PrintJson(const std::string& document) {
+    std::fwrite(document.data(), 1, document.size(), stdout);
+    std::fputc('\n', stdout);
+    return std::ferror(stdout) ? 1 : 0;
 }
 
 } // namespace pebblix

@@ -4,7 +4,7 @@
 // plain rows in the order they were added.
 #pragma once
 
-#include "formobjects.h"
+#include "windowobjects.h"
 
 #include <span>
 #include <string>

@@ -18,8 +18,8 @@ int main() {
         CreateWindowExW(0, L"Floor", L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, nullptr, nullptr, windowClass.hInstance, nullptr);
     const UINT dpi = GetDpiForWindow(window);
-    RECT frame{0, 0, win32::Pixels(description::kForm.clientWidth, dpi),
-               win32::Pixels(description::kForm.clientHeight, dpi)};
+    RECT frame{0, 0, win32::Pixels(description::kWindow.clientWidth, dpi),
+               win32::Pixels(description::kWindow.clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER);

@@ -2,8 +2,9 @@
 """check_page.py: checks the assembled page without a browser.
 
 Its icon must be the window's 32 x 32 picture pixel for pixel, its embedded font must have a glyph
-for every character the window shows (the texts of the window's export) and of the message the page
-shows where the game cannot start, and the file must keep within its size budget. Prints each fault and exits 1 on any. Needs Pillow and fontTools.
+for every character the window shows (the shown controls' texts and the stored rows of the
+window's description) and of the message the page shows where the game cannot start, and the file
+must keep within its size budget. Prints each fault and exits 1 on any. Needs Pillow and fontTools.
 """
 
 import argparse
@@ -28,7 +29,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", required=True)
     parser.add_argument("--icon", required=True)
-    parser.add_argument("--export", required=True)
+    parser.add_argument("--description", required=True)
     args = parser.parse_args()
     raw = open(args.page, "rb").read()
     page = raw.decode("utf-8")
@@ -57,14 +58,16 @@ def main():
         faults.append("the page embeds no font")
     else:
         glyphs = TTFont(io.BytesIO(font)).getBestCmap()
-        texts = json.load(open(args.export, encoding="utf-8"))["texts"]
+        window = json.load(open(args.description, encoding="utf-8"))
+        texts = [c["text"] for c in window["controls"] if c["visible"]]
+        texts += sum(window["solutions"], [])
         messages = re.findall(r'role="alert"[^>]*>([^<]*)<', page)
         if not messages:
             faults.append("the page has no message for where the game cannot start")
         shown = set("".join(texts + messages)) - set("\r\n")
         missing = sorted(ch for ch in shown if ord(ch) not in glyphs)
         if not shown:
-            faults.append("the export has no texts")
+            faults.append("the description has no texts")
         if missing:
             faults.append("the font lacks %s" % "".join(missing))
 

@@ -34,7 +34,7 @@ TEST(HtmlElement, AttributesKeepTheirFirstPlace) {
 
 TEST(HtmlElement, StylesGoToRulesByIdInDocumentOrder) {
     Element client("main");
-    client.Set("id", "Form").Style("width", "10px");
+    client.Set("id", "Client").Style("width", "10px");
     Element& frame = client.Append("fieldset");
     frame.Set("id", "Frame2").Style("top", "1px").Style("left", "2px").Style("top", "3px");
     frame.Append("legend").Text("Колко"); // unstyled: no rule
@@ -44,10 +44,10 @@ TEST(HtmlElement, StylesGoToRulesByIdInDocumentOrder) {
     caption.Set("for", "Option1_0").Text("3").Style("left", "0px");
     std::string rules;
     EXPECT_EQ(MarkupOf(client, &rules),
-              "<main id=\"Form\"><fieldset id=\"Frame2\"><legend>Колко</legend>"
+              "<main id=\"Client\"><fieldset id=\"Frame2\"><legend>Колко</legend>"
               "<input id=\"Option1_0\" type=\"radio\"><label for=\"Option1_0\">3</label>"
               "</fieldset></main>");
-    EXPECT_EQ(rules, "#Form { width: 10px; }\n"
+    EXPECT_EQ(rules, "#Client { width: 10px; }\n"
                      "#Frame2 { top: 3px; left: 2px; }\n"
                      "label[for=\"Option1_0\"] { left: 0px; }");
 }

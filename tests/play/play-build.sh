@@ -18,5 +18,5 @@ cd "$source"
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
     -DPEBBLIX_DPKG_PARSECHANGELOG=/nonexistent/dpkg-parsechangelog
 "$cmake" --build "$tree" --target pebblix
-test -x "$tree/app/pebblix"
+test -x "$tree/qt/pebblix"
 echo "the play build needs no test package"

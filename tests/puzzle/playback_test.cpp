@@ -72,6 +72,19 @@ INSTANTIATE_TEST_SUITE_P(
         PlaybackCase{"FourToThreeAtStepTwentyThree", "F0", 23, "T", {kThree}, 24}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A tick that comes while the timer is stopped (one already on its way when the playback ended)
+// changes nothing: at the start, after moves, on four per side, and once a playback has ended.
+TEST(StoppedTimer, TicksChangeNothing) {
+    const std::vector<std::string> befores{"", "12", "F10", "6" + std::string(16, '.')};
+    for (const std::string& before : befores) {
+        Game game(before);
+        ASSERT_FALSE(game.window.timerEnabled()) << before;
+        const GameState state = Observe(game.window);
+        game.Play("...");
+        EXPECT_EQ(Observe(game.window), state) << before;
+    }
+}
+
 TEST(PlaybackThenUndo, WalksBackThroughTheStoredRowsDownToRowZero) {
     for (const bool four : {false, true}) {
         Game game(four ? "F6" : "6");

@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
-#include <random>
-
 namespace pebblix::testing {
 namespace {
 
@@ -56,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         Script{"FourSolvedByHand", "F 1203 3122 2033 3302 2213 3021", "222201111", 25},
         Script{"PlaybackWithMoveUndoAndRestart", "6.. 1. 4. 5. 6..", "1112022", 2, true},
         Script{"PlaybackOfThreeToItsEnd", "6" + std::string(17, '.'), "2220111", 16},
+        Script{"PlaybackOfFourToItsEnd", "F6" + std::string(25, '.'), "222201111", 24},
         // Past row 15 of a four-per-side playback "3" is picked: the next tick reads beyond the
         // table of three, so it writes nothing, records nothing, and ends the playback.
         Script{"PlaybackSwitchedToThreeBeyondItsTable", "F6" + std::string(17, '.') + "T..",
@@ -63,66 +62,26 @@ INSTANTIATE_TEST_SUITE_P(
         Script{"PlaybackSwitchedToThreeEarly", "F6..... T" + std::string(12, '.'), "2220111", 12}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(MirrorTest, WindowDoesWhatThePuzzleDoesUnderRandomEvents) {
-    static constexpr std::string_view kEvents = "0123456TF.";
-    std::mt19937 random(20261208);
-    std::discrete_distribution<std::size_t> pick({6, 6, 4, 4, 4, 1, 1, 1, 1, 5});
-    std::string events;
-    for (int i = 0; i < 400; ++i) {
-        events += kEvents.at(pick(random));
-    }
-    Play(events);
-}
-
-// The real timer at its own pace: a whole playback, one row a tick, ends on the swapped position.
-struct Playback {
-    const char* name;
-    std::int16_t option;
-    std::span<const std::string_view> table;
-};
-
-class PlaybackTest : public WindowTest, public ::testing::WithParamInterface<Playback> {};
-
-TEST_P(PlaybackTest, RealTimerPlaysTheWholeTableAndStops) {
-    const Playback& playback = GetParam();
+// The one test of the real timer at its own pace (every other test ticks it by hand): a whole
+// playback, one row every 400 ms, ends on the swapped position and stops.
+TEST_F(WindowTest, RealTimerPlaysTheWholeTableAndStops) {
     const int interval = Find("Timer1")->intervalMs;
     Show();
-    Click(window.option(playback.option));
-    const std::string start = Board();
+    Click(window.command(0));
     QElapsedTimer clock;
     clock.start();
     Click(window.command(6));
     EXPECT_TRUE(window.timer()->isActive());
     EXPECT_EQ(window.timer()->interval(), 400);
     EXPECT_TRUE(History().empty());
-    EXPECT_EQ(Board(), start) << "the board waits for the first tick";
+    EXPECT_EQ(Board(), "1101222") << "the board waits for the first tick";
 
-    const auto rows = static_cast<int>(playback.table.size());
+    const auto rows = static_cast<int>(kSolutionThree.size());
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return !window.timer()->isActive(); }, rows * interval + 2000));
     EXPECT_GE(clock.elapsed(), rows * interval * 9 / 10) << "one row per " << interval << " ms";
-    EXPECT_EQ(Board(), playback.table.back());
-    EXPECT_EQ(History(), std::vector<std::string>(playback.table.begin(), playback.table.end()));
+    EXPECT_EQ(History(), std::vector<std::string>(kSolutionThree.begin(), kSolutionThree.end()));
     EXPECT_EQ(window.puzzle().HintStep, rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(Window, PlaybackTest,
-                         ::testing::Values(Playback{"ThreePerSide", 0, kSolutionThree},
-                                           Playback{"FourPerSide", 1, kSolutionFour}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST_F(WindowTest, RestartDuringPlaybackLetsThePlaybackGoOn) {
-    Show();
-    Click(window.command(6));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.puzzle().HintStep == 5; }, 5000));
-    EXPECT_EQ(Board(), kSolutionThree[4]);
-    Click(window.command(5));
-    EXPECT_EQ(Board(), "1110222");
-    EXPECT_EQ(History(), std::vector<std::string>{"1110222"});
-    EXPECT_TRUE(window.timer()->isActive());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.puzzle().HintStep == 6; }, 2000));
-    EXPECT_EQ(Board(), kSolutionThree[5]);
-    EXPECT_EQ(History(), (std::vector<std::string>{"1110222", std::string(kSolutionThree[5])}));
 }
 
 TEST_F(WindowTest, ClickingTheSelectedOptionChangesNothing) {

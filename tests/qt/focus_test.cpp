@@ -16,7 +16,7 @@ std::vector<QString> TabStops(std::int16_t selectedOption) {
     for (const ControlSpec* control : ShownControls()) {
         if (control->kind == ControlKind::TextBox || control->kind == ControlKind::CommandButton ||
             (control->kind == ControlKind::OptionButton && control->index == selectedOption)) {
-            stops.emplace(control->tabIndex, ObjectName(*control));
+            stops.emplace(control->tabIndex, Text(ControlId(*control)));
         }
     }
     std::vector<QString> names;

@@ -47,7 +47,8 @@ protected:
 
 TEST_F(HighDpi, ClientAreaKeepsItsLogicalSizeAndScalesOnScreen) {
     ASSERT_DOUBLE_EQ(window.devicePixelRatio(), scale_) << "QT_SCALE_FACTOR was not applied";
-    const QSize logical(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
+    const QSize logical(kWindow.clientWidth / kTwipsPerPixel,
+                        kWindow.clientHeight / kTwipsPerPixel);
     EXPECT_EQ(window.size(), logical);
 
     const QSize device = window.grab().size();

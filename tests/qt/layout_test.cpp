@@ -14,7 +14,7 @@ namespace {
 TEST_F(WindowTest, EveryControlSitsAtItsTwipsOverFifteenInsideItsContainer) {
     Show();
     for (const ControlSpec* control : ShownControls()) {
-        SCOPED_TRACE(ObjectName(*control).toStdString());
+        SCOPED_TRACE(ControlId(*control));
         const QWidget* widget = Widget(*control);
         ASSERT_NE(widget, nullptr);
         const TwipRect& r = control->rect;
@@ -23,14 +23,14 @@ TEST_F(WindowTest, EveryControlSitsAtItsTwipsOverFifteenInsideItsContainer) {
         }
         EXPECT_EQ(widget->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15));
         const std::string_view container =
-            control->container.empty() ? kForm.name : control->container;
+            control->container.empty() ? kWindow.name : control->container;
         EXPECT_EQ(widget->parentWidget()->objectName(), Text(container));
     }
 }
 
 TEST_F(WindowTest, ClientAreaIs531By399AndCannotBeResized) {
     Show();
-    const QSize client(kForm.clientWidth / kTwipsPerPixel, kForm.clientHeight / kTwipsPerPixel);
+    const QSize client(kWindow.clientWidth / kTwipsPerPixel, kWindow.clientHeight / kTwipsPerPixel);
     EXPECT_EQ(client, QSize(531, 399));
     for (QSize size :
          {window.size(), window.minimumSize(), window.maximumSize(),
@@ -70,8 +70,8 @@ void ExpectOnlyDescribedWidgetsShown(const Inf_Igra_Pebblix& window) {
         const ControlSpec* control = nullptr;
         for (const QWidget* owner = widget; owner != &window && !control;
              owner = owner->parentWidget()) {
-            for (const ControlSpec& row : kControls) {
-                control = ObjectName(row) == owner->objectName() ? &row : control;
+            for (const ControlSpec& spec : kControls) {
+                control = Text(ControlId(spec)) == owner->objectName() ? &spec : control;
             }
         }
         SCOPED_TRACE(widget->metaObject()->className() +

@@ -68,7 +68,7 @@ TEST_P(LookTest, CellsButtonsAndBackgroundsShowTheirColours) {
     }
     const int perSide = look.load && !look.four ? 3 : 4;
     const QPixmap shot = window.grab();
-    EXPECT_EQ(PatchColour(shot, {2, 2}), Name(kForm.backColor)) << "the form";
+    EXPECT_EQ(PatchColour(shot, {2, 2}), Name(kWindow.backColor)) << "the window";
     for (const ControlSpec* control : ShownControls()) {
         const QWidget* widget = Widget(*control);
         std::string expected = Name(control->backColor.value_or(Rgb{}));
@@ -80,7 +80,7 @@ TEST_P(LookTest, CellsButtonsAndBackgroundsShowTheirColours) {
         }
         for (QPoint at : FacePoints(*control, widget->size())) {
             EXPECT_EQ(PatchColour(shot, widget->mapTo(&window, at)), expected)
-                << ObjectName(*control).toStdString() << " at " << at.x() << ", " << at.y();
+                << ControlId(*control) << " at " << at.x() << ", " << at.y();
         }
     }
 }
@@ -110,12 +110,11 @@ TEST_F(WindowTest, CaptionsAndTitleAreTheDescriptionsAndNeverChange) {
     for (const char* when : {"on creation", "after Form_Load and play"}) {
         SCOPED_TRACE(when);
         EXPECT_EQ(window.windowTitle(),
-                  Text(kForm.address) + QStringLiteral(" Информатика - Pebblix"));
+                  Text(kWindow.address) + QStringLiteral(" Информатика - Pebblix"));
         for (const ControlSpec* control : ShownControls()) {
             const bool cellInPlay = control->name == "Label2" && window.puzzle().LastCell > 0;
             if (control->kind != ControlKind::TextBox && !cellInPlay) {
-                EXPECT_EQ(ShownText(Widget(*control)), Text(control->text))
-                    << ObjectName(*control).toStdString();
+                EXPECT_EQ(ShownText(Widget(*control)), Text(control->text)) << ControlId(*control);
             }
         }
         window.Form_Load();
@@ -139,7 +138,7 @@ TEST_F(WindowTest, RulesTextKeepsItsTwelveLinesAndTheQuotationIsKeptExactly) {
     EXPECT_TRUE(lines[1].endsWith(QLatin1Char(' '))) << "line 2";
     EXPECT_TRUE(window.rules()->isReadOnly());
     EXPECT_EQ(window.rules()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(window.form().hiddenText(1), kQuotation);
+    EXPECT_EQ(window.shared().hiddenText(1), kQuotation);
 }
 
 TEST_F(WindowTest, TimesNewRomanOrItsStandInDrawsEveryCharacter) {
@@ -156,16 +155,16 @@ TEST_F(WindowTest, TimesNewRomanOrItsStandInDrawsEveryCharacter) {
 
     // Every text of the description in the font of its control: the title and the hidden
     // quotation in the window's, the cells in theirs with every piece they may show.
-    std::vector<std::pair<const ControlSpec*, std::string_view>> texts{{nullptr, kForm.address},
-                                                                       {nullptr, kForm.caption}};
+    std::vector<std::pair<const ControlSpec*, std::string_view>> texts{{nullptr, kWindow.address},
+                                                                       {nullptr, kWindow.caption}};
     for (const ControlSpec& control : kControls) {
         texts.emplace_back(&control, control.name == "Label2" ? "012" : control.text);
     }
     for (const auto& [control, text] : texts) {
-        SCOPED_TRACE(control ? ObjectName(*control).toStdString() : "window title");
+        SCOPED_TRACE(control ? ControlId(*control) : "window title");
         const QWidget* widget = control ? Widget(*control) : nullptr;
         const QFont font = widget ? widget->font() : window.font();
-        const FontSpec& wanted = control ? *control->font : kForm.font;
+        const FontSpec& wanted = control ? *control->font : kWindow.font;
         const QFontInfo info(font);
         const QRawFont raw = drawing(font);
         EXPECT_EQ(info.family(), family);

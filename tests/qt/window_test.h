@@ -2,6 +2,7 @@
 // it, read it and compare it with the in-memory stand-in.
 #pragma once
 
+#include "controlnames.h"
 #include "description.h"
 #include "qtwindow.h"
 
@@ -36,13 +37,7 @@ inline std::string Name(Rgb c) {
            ')';
 }
 
-// "Command1_3" for a member of a control array, "Frame1" for a control of its own.
-inline QString ObjectName(const ControlSpec& control) {
-    return Text(control.name) +
-           (control.index < 0 ? QString() : QStringLiteral("_%1").arg(control.index));
-}
-
-// The rows of the description that the window shows: every visible control but the timer.
+// The controls of the description that the window shows: every visible control but the timer.
 inline std::vector<const ControlSpec*> ShownControls() {
     std::vector<const ControlSpec*> shown;
     for (const ControlSpec& control : kControls) {
@@ -93,7 +88,7 @@ protected:
 
     // The one widget named after the control, or nullptr.
     QWidget* Widget(const ControlSpec& control) const {
-        const QList<QWidget*> widgets = window.findChildren<QWidget*>(ObjectName(control));
+        const QList<QWidget*> widgets = window.findChildren<QWidget*>(Text(ControlId(control)));
         return widgets.size() == 1 ? widgets.front() : nullptr;
     }
 

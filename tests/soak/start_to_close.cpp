@@ -1,10 +1,11 @@
-// start_to_close.cpp: one whole run of the window, from creation to close, under the real timer.
+// start_to_close.cpp: one whole run of the window, from creation to close, in its event loop.
 //
 // Creates the window as the game does, lays out the first game, shows it, plays the stored
-// three-per-side solution tick by tick on the real 400 ms timer until the timer stops by itself,
-// closes the window and leaves the event loop. Exits non-zero if the playback did not end on the
-// swapped position or a widget outlives the window; built with AddressSanitizer, LeakSanitizer
-// then checks that nothing else the program allocated is left behind.
+// three-per-side solution tick by tick, a tick at each turn of the event loop rather than every
+// 400 ms, until the timer stops by itself, closes the window and leaves the event loop. Exits
+// non-zero if the playback did not end on the swapped position or a widget outlives the window;
+// built with AddressSanitizer, LeakSanitizer then checks that nothing else the program allocated is
+// left behind.
 #include "description.h"
 #include "qtwindow.h"
 
@@ -25,17 +26,24 @@ int main(int argc, char** argv) {
 
     std::string board;
     int rows = 0;
+    auto* ticks = new QTimer(window);
+    QObject::connect(ticks, &QTimer::timeout, window,
+                     [window] { pebblix::testing::TickTimer(*window); });
     // Connected after the window's own handler, so it sees each tick's outcome.
-    QObject::connect(window->timer(), &QTimer::timeout, window, [window, &board, &rows] {
+    QObject::connect(window->timer(), &QTimer::timeout, window, [window, ticks, &board, &rows] {
         if (window->timer()->isActive()) {
             return;
         }
+        ticks->stop();
         board = pebblix::testing::Observe(*window).Board();
         rows = window->list(0).ListCount();
         window->close();
     });
-    QTimer::singleShot(0, window, [window] { window->command(6)->click(); });
-    // A playback that never ends must not hang the run: 16 ticks take 6.4 seconds.
+    QTimer::singleShot(0, window, [window, ticks] {
+        window->command(6)->click();
+        ticks->start(0);
+    });
+    // A playback that never ends must not hang the run.
     QTimer::singleShot(30'000, &app, [] {
         std::fputs("the playback did not stop within 30 s\n", stderr);
         QCoreApplication::exit(2);

@@ -5,8 +5,8 @@
 // them. Every page is opened from file:// in a private window. Where the engine can, that window
 // refuses every request and counts it, so a test can insist that the page asked for nothing.
 // Beside the page runs the game's own in-memory stand-in, compiled to WebAssembly (standin.cpp).
-// The window's description comes from its export, page.json, which the page's markup writer makes
-// at build time: the tests take every coordinate, colour and text from it. The site, the folder
+// The window's description comes from description.json, which window/describe.cpp writes at build
+// time: the tests take every coordinate, colour and text from it. The site, the folder
 // for a web host, is served from a small web server of the harness's own on 127.0.0.1.
 'use strict';
 
@@ -25,9 +25,9 @@ const { can } = engine;
 const pagePath = path.resolve(process.env.PEBBLIX_PAGE || 'pebblix.html');
 const pageUrl = url.pathToFileURL(pagePath).href;
 const sitePath = path.resolve(process.env.PEBBLIX_SITE || path.join(pagePath, '..', 'site'));
-const exportPath = path.resolve(process.env.PEBBLIX_EXPORT || path.join(pagePath, '..', 'web', 'page.json'));
+const exportPath = path.resolve(process.env.PEBBLIX_EXPORT || path.join(pagePath, '..', 'window', 'description.json'));
 
-// The window's description: {form, controls, solutions} (web/export.cpp says what each holds).
+// The window's description: {form, controls, solutions} (window/describe.cpp says what each holds).
 const description = () => JSON.parse(fs.readFileSync(exportPath, 'utf8'));
 
 const launch = () => engine.launch();
@@ -247,7 +247,7 @@ function siteVersion(folder, edit) {
     execFileSync(process.env.PEBBLIX_PYTHON || 'python3', [source('web', 'assemble.py'),
         '--site', folder, '--page', path.join(folder, 'pebblix.html'), '--summary', description,
         '--icons', source('window', 'icons'),
-        '--worker', source('web', 'sw.js.in'), '--export', exportPath]);
+        '--worker', source('web', 'sw.js.in'), '--description', exportPath]);
     return folder;
 }
 

@@ -38,8 +38,8 @@ struct Shown {
 void ExpectLayout(const Inf_Igra_Pebblix& window, UINT dpi) {
     RECT client{};
     GetClientRect(window.hwnd(), &client);
-    EXPECT_EQ(client.right, Pixels(kForm.clientWidth, dpi));
-    EXPECT_EQ(client.bottom, Pixels(kForm.clientHeight, dpi));
+    EXPECT_EQ(client.right, Pixels(kWindow.clientWidth, dpi));
+    EXPECT_EQ(client.bottom, Pixels(kWindow.clientHeight, dpi));
     for (const ControlSpec& control : kControls) {
         HWND made = window.control(control);
         ASSERT_EQ(made != nullptr, control.visible && control.kind != ControlKind::ListBox &&
@@ -71,7 +71,7 @@ TEST(Layout, EveryControlAtItsPlaceInPixelsAtTheScreensDpi) {
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(style & WS_SYSMENU, WS_SYSMENU);
     ExpectLayout(shown.window, dpi);
-    EXPECT_EQ(TextOf(shown.window.hwnd()), Form::Title());
+    EXPECT_EQ(TextOf(shown.window.hwnd()), SharedWindow::Title());
     EXPECT_NE(SendMessageW(shown.window.hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
@@ -162,11 +162,11 @@ TEST(Events, AQuickSecondClickIsOneMoreClickAndCellsFramesAndTitleDoNothing) {
     Shown shown;
     ClickAt(shown.window.control("Command1", 0), true);
     shown.mirror.Pump();
-    EXPECT_EQ(shown.window.form().list(0).Rows(),
+    EXPECT_EQ(shown.window.shared().list(0).Rows(),
               (std::vector<std::string>{"1110222", "1101222", "1011222"}));
     ClickAt(shown.window.control("Option1", 1), true);
     shown.mirror.Pump();
-    EXPECT_EQ(shown.window.form().list(0).Rows(), std::vector<std::string>{"111102222"});
+    EXPECT_EQ(shown.window.shared().list(0).Rows(), std::vector<std::string>{"111102222"});
     const GameState before = Observe(shown.window);
     // A cell, and the frames and the title strip near their corners, away from what they hold.
     for (const auto& [control, corner] : {std::pair{shown.window.control("Label2", 2), false},
@@ -240,7 +240,7 @@ TEST(Playback, OneRowEvery400MillisecondsAndASecondHintStartsTheIntervalAfresh) 
     Sleep(250);
     shown.Play("6");
     EXPECT_GT(UntilTheBoardChanges(shown), 380);
-    EXPECT_EQ(shown.window.form().list(0).Rows(), std::vector<std::string>{"1110222"});
+    EXPECT_EQ(shown.window.shared().list(0).Rows(), std::vector<std::string>{"1110222"});
 }
 
 TEST(Soak, TwentyThousandSeededEventsAsOnTheStandIn) {

@@ -9,7 +9,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-# The window's colour (kForm's backColor in ../description.h), behind the icons that are opaque;
+# The window's colour (kWindow's backColor in ../description.h), behind the icons that are opaque;
 # tests/qt/icon_test.cpp checks that the two agree.
 fill='#c0c0ff'
 magick=$(command -v magick || echo convert)

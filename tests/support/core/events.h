@@ -2,7 +2,7 @@
 // dispatch to the in-memory stand-in.
 #pragma once
 
-#include "form.h"
+#include "sharedwindow.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -18,7 +18,7 @@ namespace pebblix::testing {
 enum class EventKind {
     Command,   // a click on Command1(index), 0..6
     Option,    // a click on Option1(index), 0 or 1, selected or not
-    Tick,      // one tick of the playback timer, if it runs
+    Tick,      // one tick of the playback timer, which does nothing while it is stopped
     CellClick, // a click on cell Label2(index), 0..8, hidden or not
     RulesKey,  // key number `index` of the soak's key table, pressed in the rules text
 };
@@ -69,8 +69,8 @@ inline Event NextEvent(std::mt19937& random, bool playing) {
 
 // What the player does, a character an event: a digit clicks that command button (0-3 the moves,
 // 4 "Ход назад", 5 "Чисти", 6 "Подскажи"), "T" and "F" pick three and four pieces per side, and
-// "." is one tick of the timer. Spaces only group the events for the reader. Any other character
-// is a mistake in the test and stops the program.
+// "." is one tick of the timer, which does nothing while the timer is stopped. Spaces only group
+// the events for the reader. Any other character is a mistake in the test and stops the program.
 inline std::vector<Event> Events(std::string_view script) {
     std::vector<Event> events;
     for (const char c : script) {
@@ -89,9 +89,9 @@ inline std::vector<Event> Events(std::string_view script) {
     return events;
 }
 
-// An event on the stand-in, or on any window driven through Form's events: a tick only while
-// the timer runs; clicks on cells and keys in the rules text reach nothing there.
-inline void Apply(Form& window, const Event& event) {
+// An event on the stand-in, or on any window driven through SharedWindow's events; clicks on cells
+// and keys in the rules text reach nothing there.
+inline void Apply(SharedWindow& window, const Event& event) {
     switch (event.kind) {
     case EventKind::Command:
         window.ClickCommand(event.index);
@@ -100,9 +100,7 @@ inline void Apply(Form& window, const Event& event) {
         window.ClickOption(event.index);
         break;
     case EventKind::Tick:
-        if (window.timerEnabled()) {
-            window.Tick();
-        }
+        window.Tick();
         break;
     case EventKind::CellClick:
     case EventKind::RulesKey:

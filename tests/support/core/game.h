@@ -14,14 +14,6 @@
 
 namespace pebblix::testing {
 
-// One cell as the window holds it.
-struct CellView {
-    std::string caption;
-    bool visible = false;
-    Rgb colour;
-    bool operator==(const CellView&) const = default;
-};
-
 // "1110222" for three per side, "111102222" for four; the swapped positions end the game.
 inline std::string StartPosition(int perSide) {
     return std::string(perSide, '1') + '0' + std::string(perSide, '2');
@@ -73,15 +65,6 @@ struct Game {
     std::string Board() const { return Observe(window).Board(); }
 
     const std::vector<std::string>& History() const { return window.list(0).Rows(); }
-
-    std::vector<CellView> Cells() const {
-        std::vector<CellView> cells;
-        for (std::int16_t i = 0; i < 9; ++i) {
-            const auto& cell = window.cell(i);
-            cells.push_back({cell.caption, cell.visible, cell.backColor});
-        }
-        return cells;
-    }
 
     std::vector<Rgb> ColoursInUse() const {
         std::vector<Rgb> colours;

@@ -1,12 +1,12 @@
 // gamestate.h: all that the game shows or keeps, as one snapshot of the window.
 //
 // Tests that play the Qt window and the in-memory stand-in side by side compare these snapshots
-// after every event; a failure prints both. This half reads any Form; the Qt window's reader is
-// in qtwindow.h.
+// after every event; a failure prints both. This half reads any SharedWindow; the Qt window's
+// reader is in qtwindow.h.
 #pragma once
 
-#include "form.h"
 #include "puzzle.h"
+#include "sharedwindow.h"
 
 #include <array>
 #include <ostream>
@@ -53,7 +53,7 @@ inline std::ostream& operator<<(std::ostream& out, const GameState& state) {
     return out;
 }
 
-inline GameState Observe(const Form& model) {
+inline GameState Observe(const SharedWindow& model) {
     const Puzzle& puzzle = model.puzzle();
     GameState state;
     for (std::int16_t i = 0; i < 9; ++i) {

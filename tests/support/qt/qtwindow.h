@@ -11,10 +11,10 @@
 #include "standin.h"
 
 #include <QCoreApplication>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
-#include <QTimerEvent>
 
 #include <array>
 #include <string_view>
@@ -25,8 +25,9 @@ inline QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The game as the window's widgets show it; the lists and counters as its SharedWindow keeps them.
 inline GameState Observe(const Inf_Igra_Pebblix& window) {
-    GameState state;
+    GameState state = Observe(window.shared());
     for (std::int16_t i = 0; i < 9; ++i) {
         const CellLabel* cell = window.cell(i);
         const QColor colour = cell->backColor();
@@ -35,9 +36,6 @@ inline GameState Observe(const Inf_Igra_Pebblix& window) {
         state.colours.at(i) = RgbColor(colour.red(), colour.green(), colour.blue());
     }
     state.options = {window.option(0)->isChecked(), window.option(1)->isChecked()};
-    state.history = window.list(0).Rows();
-    state.hintStep = window.puzzle().HintStep;
-    state.lastCell = window.puzzle().LastCell;
     state.timerRunning = window.timer()->isActive();
     return state;
 }
@@ -51,13 +49,10 @@ inline void ClickAt(QWidget& window, const QWidget* widget, bool twice = false) 
           : QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// One tick of the running playback timer, delivered at once as its event loop delivers it;
-// nothing while the timer is stopped.
+// One timeout of the playback timer, delivered at once to whatever it is connected to, whether the
+// timer runs or not: a timeout after it stopped is a tick that was already on its way.
 inline void TickTimer(const Inf_Igra_Pebblix& window) {
-    if (window.timer()->isActive()) {
-        QTimerEvent tick(window.timer()->timerId());
-        QCoreApplication::sendEvent(window.timer(), &tick);
-    }
+    QMetaMethod::fromSignal(&QTimer::timeout).invoke(window.timer(), Qt::DirectConnection);
 }
 
 // Keys a player might press in the rules text: typing, editing, moving the caret, selecting,
@@ -111,9 +106,8 @@ inline void Apply(Inf_Igra_Pebblix& window, const Event& event) {
 }
 
 // The shown window and the in-memory stand-in, started alike and given the same events: a click
-// goes to both, and every timeout of the window's timer, however it comes, ticks the stand-in
-// while the stand-in's own timer runs, so that a tick the window should not have taken shows as a
-// difference.
+// goes to both, and every timeout of the window's timer, however it comes, ticks the stand-in, so
+// that a tick the window takes otherwise than the stand-in shows as a difference.
 class Mirror {
 public:
     explicit Mirror(Inf_Igra_Pebblix& window) : window_(window) {

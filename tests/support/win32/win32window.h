@@ -32,9 +32,9 @@ inline Rgb PaintOf(const Inf_Igra_Pebblix& window, HWND control) {
                     GetBValue(logical.lbColor));
 }
 
-// The game as the window's controls show it; the lists and counters as its Form keeps them.
+// The game as the window's controls show it; the lists and counters as its SharedWindow keeps them.
 inline GameState Observe(const Inf_Igra_Pebblix& window) {
-    GameState state;
+    GameState state = Observe(window.shared());
     for (std::int16_t i = 0; i < 9; ++i) {
         HWND cell = window.control("Label2", i);
         state.captions.at(i) = TextOf(cell);
@@ -45,9 +45,6 @@ inline GameState Observe(const Inf_Igra_Pebblix& window) {
         state.options.at(i) =
             SendMessageW(window.control("Option1", i), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    state.history = window.form().list(0).Rows();
-    state.hintStep = window.form().puzzle().HintStep;
-    state.lastCell = window.form().puzzle().LastCell;
     state.timerRunning = window.timerInterval() > 0;
     return state;
 }
@@ -105,9 +102,9 @@ inline constexpr std::array<std::pair<UINT, UINT>, kRulesKeyCount> kRulesKeys{{
     {VK_F4, 0},
 }};
 
-// The window and the stand-in, given the same events. Every tick the window takes, posted here or
-// from its own timer, ticks the stand-in while the stand-in's timer runs, so that a tick the
-// window should not have taken shows as a difference.
+// The window and the stand-in, given the same events. Every tick that reaches the window, posted
+// here or from its own timer, ticks the stand-in too, so that a tick the window takes otherwise
+// than the stand-in shows as a difference.
 class Mirror {
 public:
     explicit Mirror(Inf_Igra_Pebblix& window) : window_(window) { model.Load(); }
@@ -121,9 +118,7 @@ public:
             ClickAt(window_.control("Option1", event.index));
             break;
         case EventKind::Tick:
-            if (window_.timerInterval() > 0) {
-                PostMessageW(window_.hwnd(), WM_TIMER, 1, 0);
-            }
+            PostMessageW(window_.hwnd(), WM_TIMER, 1, 0);
             break;
         case EventKind::CellClick:
             ClickAt(window_.control("Label2", event.index));
@@ -145,8 +140,7 @@ public:
     void Pump() {
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_TIMER && message.hwnd == window_.hwnd() &&
-                window_.timerInterval() > 0) {
+            if (message.message == WM_TIMER && message.hwnd == window_.hwnd()) {
                 Apply(model, {EventKind::Tick});
             }
             if (message.message != WM_QUIT) {

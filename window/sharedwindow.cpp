@@ -1,5 +1,5 @@
-// form.cpp: the game's window as every front end has it, built on the puzzle.
-#include "form.h"
+// sharedwindow.cpp: the game's window as every front end has it, built on the puzzle.
+#include "sharedwindow.h"
 
 #include "controlnames.h"
 
@@ -20,12 +20,12 @@ bool TakesFocus(ControlKind kind) {
 
 } // namespace
 
-std::string Form::Title() {
-    return std::string(kForm.address) + std::string(kForm.caption);
+std::string SharedWindow::Title() {
+    return std::string(kWindow.address) + std::string(kWindow.caption);
 }
 
-void Form::Build() {
-    frontEnd_.MakeForm(kForm, Title());
+void SharedWindow::Build() {
+    frontEnd_.MakeWindow(kWindow, Title());
     std::vector<const ControlSpec*> stops;
     for (const ControlSpec& control : kControls) {
         const auto index = static_cast<std::size_t>(std::max<std::int16_t>(control.index, 0));
@@ -58,7 +58,7 @@ void Form::Build() {
             cell.visible = control.visible;
             cell.backColor = control.backColor.value_or(Rgb{});
             shown_.at(index) = cell;
-            cellRows_.at(index) = &control;
+            cellSpecs_.at(index) = &control;
             spokenName = CellName(control.index, control.text);
         } else if (IsRules(control)) {
             spokenName = kRulesName;
@@ -75,11 +75,11 @@ void Form::Build() {
     frontEnd_.SetTabOrder(stops);
 }
 
-void Form::Load() {
+void SharedWindow::Load() {
     Handle([this] { puzzle_.Form_Load(); });
 }
 
-void Form::Click(const ControlSpec& control) {
+void SharedWindow::Click(const ControlSpec& control) {
     if (control.kind == ControlKind::CommandButton) {
         ClickCommand(control.index);
     } else if (control.kind == ControlKind::OptionButton) {
@@ -87,13 +87,13 @@ void Form::Click(const ControlSpec& control) {
     }
 }
 
-void Form::ClickCommand(std::int16_t index) {
+void SharedWindow::ClickCommand(std::int16_t index) {
     Handle([this, index] { puzzle_.Command1_Click(index); });
 }
 
 // The option buttons form one group: the clicked one becomes the selected one, and the puzzle
 // hears of the choice only when that changes the selection.
-void Form::ClickOption(std::int16_t index) {
+void SharedWindow::ClickOption(std::int16_t index) {
     if (options_.at(index).value) {
         return;
     }
@@ -103,34 +103,37 @@ void Form::ClickOption(std::int16_t index) {
     Handle([this, index] { puzzle_.Option1_Click(index); });
 }
 
-void Form::Tick() {
-    Handle([this] { puzzle_.Timer1_Timer(); });
+// A tick the front end delivers after the timer stopped (one already on its way) is dropped.
+void SharedWindow::Tick() {
+    if (timer_.enabled) {
+        Handle([this] { puzzle_.Timer1_Timer(); });
+    }
 }
 
-template <typename Handler> void Form::Handle(Handler handler) {
+template <typename Handler> void SharedWindow::Handle(Handler handler) {
     handler();
     ShowChangedCells();
 }
 
 // A restart hides every cell and then shows again those in use: what the player sees of a cell
 // changes only if its last state differs from what is shown, so most cells are not touched.
-void Form::ShowChangedCells() {
+void SharedWindow::ShowChangedCells() {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         const Cell& cell = cells_[i];
         Cell& shown = shown_[i];
-        const ControlSpec& row = *cellRows_[i];
+        const ControlSpec& spec = *cellSpecs_[i];
         if (cell.caption != shown.caption) {
             shown.caption = cell.caption;
-            frontEnd_.ShowCaption(row, cell.caption,
+            frontEnd_.ShowCaption(spec, cell.caption,
                                   CellName(static_cast<std::int16_t>(i), cell.caption));
         }
         if (cell.visible != shown.visible) {
             shown.visible = cell.visible;
-            frontEnd_.ShowVisible(row, cell.visible);
+            frontEnd_.ShowVisible(spec, cell.visible);
         }
         if (cell.backColor != shown.backColor) {
             shown.backColor = cell.backColor;
-            frontEnd_.ShowColour(row, cell.backColor);
+            frontEnd_.ShowColour(spec, cell.backColor);
         }
     }
 }

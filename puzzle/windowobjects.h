@@ -1,4 +1,4 @@
-// formobjects.h: what the puzzle may do with the window's controls, without any toolkit.
+// windowobjects.h: what the puzzle may do with the window's controls, without any toolkit.
 //
 // The puzzle keeps its board in the captions of nine cell labels and its history in a list box,
 // as the window holds them. These small interfaces name exactly the operations it uses, and belong
@@ -65,9 +65,9 @@ public:
 // The window as the puzzle sees it: nine cells, three lists (the history and the two stored
 // solutions), the two option buttons and the timer. Indices outside the arrays are the caller's
 // error; the puzzle never makes one.
-class FormObjects {
+class WindowObjects {
 public:
-    virtual ~FormObjects() = default;
+    virtual ~WindowObjects() = default;
     virtual CellObject& Label2(std::int16_t index) = 0;
     virtual ListObject& List1(std::int16_t index) = 0;
     virtual OptionObject& Option1(std::int16_t index) = 0;

@@ -1,24 +1,24 @@
-// form.h: the game's window as every front end has it, built on the puzzle.
+// sharedwindow.h: the game's window as every front end has it, built on the puzzle.
 //
-// Form holds what the puzzle reads and writes: the nine cells as the puzzle last wrote them, the
-// history and the two stored solutions, the option group's selection and the timer's state. It
-// builds the window from the description through its front end (frontend.h), runs the puzzle's
-// handlers on the front end's events, and afterwards hands the front end the cells that changed.
-// Nothing of a toolkit is here.
+// SharedWindow holds what the puzzle reads and writes: the nine cells as the puzzle last wrote
+// them, the history and the two stored solutions, the option group's selection and the timer's
+// state. It builds the window from the description through its front end (frontend.h), runs the
+// puzzle's handlers on the front end's events, and afterwards hands the front end the cells that
+// changed. Nothing of a toolkit is here.
 #pragma once
 
 #include "description.h"
-#include "formobjects.h"
 #include "frontend.h"
 #include "memorylist.h"
 #include "puzzle.h"
+#include "windowobjects.h"
 
 #include <array>
 #include <string>
 
 namespace pebblix {
 
-class Form : public FormObjects {
+class SharedWindow : public WindowObjects {
 public:
     // A cell as the puzzle last wrote it.
     struct Cell final : CellObject {
@@ -33,11 +33,11 @@ public:
     };
 
     // Makes nothing yet: the front end calls Build once it can take the calls.
-    explicit Form(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    explicit SharedWindow(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
+    SharedWindow(const SharedWindow&) = delete;
+    SharedWindow& operator=(const SharedWindow&) = delete;
 
-    // Walks the description once: makes the form and every shown control through the front end,
+    // Walks the description once: makes the window and every shown control through the front end,
     // keeps the lists, the hidden text and the timer as data, and sets the keyboard order.
     void Build();
 
@@ -52,10 +52,11 @@ public:
     // The same by index, for drivers that think in buttons rather than controls.
     void ClickCommand(std::int16_t index);
     void ClickOption(std::int16_t index);
-    // One tick of the timer.
+    // One tick of the timer runs Timer1_Timer while the timer is enabled; a tick that comes while
+    // it is disabled does nothing.
     void Tick();
 
-    // The title bar's text: the maker's address, then the form's caption.
+    // The title bar's text: the maker's address, then the window's caption.
     static std::string Title();
 
     CellObject& Label2(std::int16_t index) override { return cells_.at(index); }
@@ -99,7 +100,7 @@ private:
     std::array<Cell, 9> cells_;
     // What the front end shows of each cell, as of the last handler.
     std::array<Cell, 9> shown_;
-    std::array<const description::ControlSpec*, 9> cellRows_{};
+    std::array<const description::ControlSpec*, 9> cellSpecs_{};
     std::array<MemoryList, 3> lists_;
     std::array<Option, 2> options_;
     std::array<std::string_view, 2> hiddenTexts_{};
