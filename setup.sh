@@ -66,9 +66,11 @@ if [ "$mode" = bench ]; then
     packages="$packages libbenchmark-dev hyperfine xvfb time"
 fi
 # The Windows edition is cross-compiled with MinGW-w64 and needs no Qt: the compiler with POSIX
-# threads, windres and wixl for the installer. Its tests run under Wine (64-bit alone is enough),
-# with GoogleTest built from Debian's sources.
-windows_packages="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wixl"
+# threads, windres, and for the installer wixl, with faketime and msitools' msibuild to make it the
+# same bytes on every build. Its tests run under Wine (64-bit alone is enough), with GoogleTest
+# built from Debian's sources.
+windows_packages="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+windows_packages="$windows_packages wixl faketime msitools"
 windows_test_packages="wine wine64 googletest fonts-liberation"
 if [ "$mode" = windows ]; then
     packages="$windows_packages"
