@@ -12,8 +12,8 @@ scripts and styles by its hash. The icons are the window's, from the folder give
 
 With --site, it makes from the finished page the folder to put on a web host instead: the page as
 index.html, its web app manifest, its icons, the same picture larger (an opaque one for an
-iPad's Home Screen), and the service
-worker that keeps them for offline play, its cache named by a hash of all of them.
+iPad's Home Screen), and the service worker that keeps them for offline play, its cache named by a
+hash of all of them; and the same files as one archive beside the folder.
 """
 
 import argparse
@@ -25,6 +25,8 @@ import json
 import os
 import re
 import sys
+import time
+import zipfile
 
 from fontTools import subset
 
@@ -189,6 +191,15 @@ def make_site(args):
     for name, body in files.items():
         with open(os.path.join(args.site, name), "wb") as out:
             out.write(body)
+    # The same files as one archive beside the folder, for a host that takes one: in a fixed order,
+    # each at SOURCE_DATE_EPOCH (in UTC, and not before 1980, the first time a zip file can hold)
+    # and readable by all, so that the same site always gives the same bytes.
+    when = time.gmtime(max(int(os.environ.get("SOURCE_DATE_EPOCH", "0")), 315532800))[:6]
+    with zipfile.ZipFile(args.site.rstrip("/") + ".zip", "w") as archive:
+        for name in sorted(files):
+            entry = zipfile.ZipInfo(name, when)
+            entry.external_attr = 0o644 << 16
+            archive.writestr(entry, files[name], zipfile.ZIP_DEFLATED, 9)
 
 
 def main():
