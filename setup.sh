@@ -9,6 +9,9 @@
 #                        also the folder to put on a web host, build/web/site
 #   sh setup.sh windows  build the Windows edition: the portable build/windows/pebblix.exe and
 #                        the installer build/windows/pebblix-<version>-x64.msi
+#   sh setup.sh release  build every file of a release from the last commit into dist/: the page,
+#                        the site, the Windows program and installer, the Debian package, the
+#                        source and SHA256SUMS
 #
 # On Debian and Ubuntu the missing packages are installed with apt-get (through sudo when not
 # run as root). Elsewhere the script names what to install by hand and stops.
@@ -18,9 +21,9 @@ cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-play | test | package | bench | web | windows) ;;
+play | test | package | bench | web | windows | release) ;;
 *)
-    echo "usage: sh setup.sh play|test|package|bench|web|windows" >&2
+    echo "usage: sh setup.sh play|test|package|bench|web|windows|release" >&2
     exit 2
     ;;
 esac
@@ -78,6 +81,10 @@ fi
 if [ "$mode" = test ]; then
     packages="$packages $windows_packages $windows_test_packages"
 fi
+# A release is all of the above but the tests, from the last commit that Git holds.
+if [ "$mode" = release ]; then
+    packages="$packages build-essential debhelper $web_packages $windows_packages git"
+fi
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     cat >&2 <<'MSG'
@@ -106,8 +113,9 @@ if [ -n "$missing" ]; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
+# Configures and builds the tree of a preset; ON or OFF builds it with or without its tests.
 build() {
-    cmake --preset "$1"
+    cmake --preset "$1" ${2:+"-DBUILD_TESTING=$2"}
     cmake --build --preset "$1"
 }
 
@@ -121,14 +129,8 @@ if [ "$mode" = bench ]; then
     exec sh bench/run.sh
 fi
 
-# The web edition in its own tree, build/web; its tests only where they are to run.
-build_web() {
-    cmake --preset web -DBUILD_TESTING="$1"
-    cmake --build --preset web
-}
-
 if [ "$mode" = web ]; then
-    build_web OFF
+    build web OFF
     page="$(pwd)/build/web/pebblix.html"
     echo "The game in one file: $page"
     echo "The same as a web app, the folder to copy to a web host: $(pwd)/build/web/site/"
@@ -139,8 +141,7 @@ if [ "$mode" = web ]; then
 fi
 
 if [ "$mode" = windows ]; then
-    cmake --preset windows -DBUILD_TESTING=OFF
-    cmake --build --preset windows
+    build windows OFF
     echo "The portable program, to copy anywhere: $(pwd)/build/windows/pebblix.exe"
     echo "The installer for administrators: $(ls "$(pwd)"/build/windows/pebblix-*-x64.msi)"
     exit 0
@@ -154,13 +155,38 @@ if [ "$mode" = package ]; then
     exit 0
 fi
 
+if [ "$mode" = release ]; then
+    # The source of the last commit, by git archive, is unpacked in build/release and built there
+    # as the commands above build theirs. Every time in the files is SOURCE_DATE_EPOCH, the last
+    # commit's unless given, and the time zone, locale and umask are fixed, so that two releases of
+    # one commit give the same bytes wherever and whenever they are made.
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+    export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+    umask 022
+    git diff --quiet HEAD || echo "Changes not committed are left out of the release."
+    name=pebblix-$(dpkg-parsechangelog -S Version)
+    rm -rf build/release dist
+    mkdir -p build/release dist
+    git archive --format=tar.gz --prefix="$name/" -o "dist/$name.tar.gz" HEAD
+    tar -xzf "dist/$name.tar.gz" -C build/release
+    sh packaging/build-package.sh "build/release/$name" build/release/package
+    (cd "build/release/$name" && build web OFF && build windows OFF)
+    built=build/release/$name/build
+    cp "$built/web/pebblix.html" "dist/$name.html"
+    cp "$built/web/site.zip" "dist/$name-site.zip"
+    cp "$built/windows/pebblix.exe" "dist/$name-x64.exe"
+    cp "$built/windows/$name-x64.msi" build/release/package/pebblix_*_amd64.deb dist/
+    (cd dist && sha256sum -- * >SHA256SUMS && cat SHA256SUMS)
+    echo "The release: $(pwd)/dist/"
+    exit 0
+fi
+
 for preset in default asan; do
     build "$preset"
     ctest --preset "$preset"
 done
-build_web ON
+build web ON
 ctest --preset web
 # The Windows edition and its tests under Wine, in a prefix of their own inside the build tree.
-cmake --preset windows -DBUILD_TESTING=ON
-cmake --build --preset windows
+build windows ON
 ctest --preset windows
