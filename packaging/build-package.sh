@@ -15,7 +15,7 @@ cd "$source"
 tree="$out/pebblix-$(dpkg-parsechangelog -S Version)"
 rm -rf "$tree" "$out"/pebblix_* "$out"/pebblix-dbgsym_* "$out/build.log"
 mkdir "$tree"
-if git rev-parse --git-dir >/dev/null 2>&1; then
+if [ -e .git ]; then
     git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$tree"
 else
     tar --exclude=./build -cf - . | tar -xf - -C "$tree"
