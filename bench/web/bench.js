@@ -19,7 +19,7 @@ const h = require('../../tests/web/harness.js');
 const runs = Number(process.env.RUNS || 60);
 const engines = (process.env.PEBBLIX_ENGINES || 'chromium firefox webkit').split(/[\s,]+/)
     .filter(Boolean);
-const driver = (name) => require(`../../tests/web/engines/${name}.js`);
+const names = { chromium: 'Chromium', firefox: 'Firefox', webkit: 'WebKit' };
 // The floor pages and the browsers' profiles are the bench's own, not the build's.
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'pebblix-bench-'));
 process.on('exit', () => fs.rmSync(scratch, { recursive: true, force: true }));
@@ -43,8 +43,8 @@ function floorPage(page) {
 <body><div id="floor">Информатика - размени пуловете, Pebblix</div></body></html>\n`;
 }
 
-// A bare page of plain boxes, nine cells and two option buttons, for the floor of a change of
-// variant: a page that shows those changes costs more.
+// The floor of a change of variant: a bare page of plain boxes, nine cells and two option buttons,
+// where bareVariant makes the same changes directly.
 const barePage = `<style>
 div { position: absolute; top: 0; width: 41px; height: 73px; border: 1px solid; font: 64px serif;
   line-height: 71px; text-align: center; contain: strict; }
@@ -52,6 +52,23 @@ input { position: absolute; top: 80px; appearance: none; width: 41px; height: 20
 input:checked { background: #333; }
 </style>${[...'111022222'].map((c, i) => `<div style="left: ${48 * i}px">${c}</div>`).join('')}
 <input type="radio" name="group" checked><input type="radio" name="group" style="left: 48px">`;
+
+// Runs in the bare page: two new captions with new colours, two cells shown or hidden, the other
+// option button selected.
+function bareVariant() {
+    let cells;
+    let options;
+    window.__variant = (four) => {
+        cells ??= document.querySelectorAll('div');
+        options ??= document.querySelectorAll('input');
+        options[four ? 1 : 0].checked = true;
+        cells[3].firstChild.data = four ? '1' : '0';
+        cells[3].style.backgroundColor = four ? '#c8c8c8' : '#00c800';
+        cells[4].firstChild.data = four ? '0' : '2';
+        cells[4].style.backgroundColor = four ? '#00c800' : '#646464';
+        cells[7].style.visibility = cells[8].style.visibility = four ? '' : 'hidden';
+    };
+}
 
 // Runs in the page before its own script: the time from navigation start to the first animation
 // frame in which the board (or the floor's label) is complete, the frame that paints it so.
@@ -66,9 +83,9 @@ function paintProbe(selector) {
     }));
 }
 
-// The first paint of the page at `address` in a browser of `engine` started for it, in the window
-// of a fresh profile: a private window of the drivers refuses requests through the driver, whose
-// round trip would be timed with every navigation.
+// The first paint of the page at `address` in a browser started for it, in the window of a fresh
+// profile: a private window of the drivers refuses requests through the driver, whose round trip
+// would be timed with every navigation.
 async function firstPaint(engine, address, selector) {
     const browser = await engine.launch({ profile: fs.mkdtempSync(path.join(scratch, 'profile-')) });
     try {
@@ -85,7 +102,7 @@ async function firstPaint(engine, address, selector) {
 // the page: its clock counts in 100 µs steps, so a batch of `count` events is timed, and the time
 // per event is the batch's time over `count`. With `layout`, each event is followed by the style
 // and layout of the updated page. Returns the medians over `repeats` batches in µs, by handler;
-// on the bare page, of the changes a change of variant makes there.
+// on the bare page, of its change of variant.
 function timeHandlers({ count, repeats, layout }) {
     const click = (id) => document.getElementById(id).click();
     // Each batch after `setUp`, its events timed `group` at a time, each group after `next`.
@@ -106,42 +123,31 @@ function timeHandlers({ count, repeats, layout }) {
         });
         return times.sort((a, b) => a - b)[repeats >> 1];
     };
-    if (!document.getElementById('Label2_0')) {
-        // Two new captions with new colours, two cells shown or hidden, the other option selected.
-        const [cells, options] = ['div', 'input'].map((tag) => document.querySelectorAll(tag));
-        return { 'Option1_Click, a change of variant': median((i) => {
-            const four = i % 2 === 0;
-            options[four ? 1 : 0].checked = true;
-            cells[3].firstChild.data = four ? '1' : '0';
-            cells[3].style.backgroundColor = four ? '#c8c8c8' : '#00c800';
-            cells[4].firstChild.data = four ? '0' : '2';
-            cells[4].style.backgroundColor = four ? '#00c800' : '#646464';
-            cells[7].style.visibility = cells[8].style.visibility = four ? '' : 'hidden';
-        }) };
+    const variant = 'Option1_Click, a change of variant';
+    if (window.__variant) {
+        return { [variant]: median((i) => window.__variant(i % 2 === 0)) };
     }
     const probe = window.__pebblixProbe;
     const board = () => probe.state().cells.map((c) => c.visible && c.text).join();
-    // A move acts on the three-per-side start, or after "2 наляво" or "1 надясно".
-    const where = (move) => () => {
-        click('Option1_0');
-        for (const first of [[], [1], [0]]) {
-            click('Command1_5');
-            first.forEach((k) => click('Command1_' + k));
+    const results = {};
+    // Each move acts on the three-per-side start, after "2 наляво" or after "1 надясно": played
+    // and taken back once before each batch of it and its take-back.
+    [[], [], [1], [0]].forEach((first, move) => {
+        results[`Command1_Click(${move}) with Command1_Click(4)`] = median((i) =>
+            click('Command1_' + (i % 2 ? 4 : move)), { setUp: () => {
+            ['Option1_0', 'Command1_5', ...first.map((k) => 'Command1_' + k)].forEach(click);
             const before = board();
             click('Command1_' + move);
-            if (board() !== before) {
-                return click('Command1_4');
+            if (board() === before) {
+                throw new Error(`move ${move} does not act after ${first}`);
             }
-        }
-        throw new Error(`move ${move} never acts`);
-    };
-    const results = Object.fromEntries([0, 1, 2, 3].map((move) => [
-        `Command1_Click(${move}) with Command1_Click(4)`,
-        median((i) => click('Command1_' + (i % 2 ? 4 : move)), { setUp: where(move) })]));
+            click('Command1_4');
+        } });
+    });
     results['Command1_Click(5) with Command1_Click(1), a restart after a move'] =
         median((i) => click(i % 2 ? 'Command1_5' : 'Command1_1'), { setUp: () => click('Command1_5') });
     results['Command1_Click(6), a playback start'] = median(() => click('Command1_6'));
-    results['Option1_Click, a change of variant'] = median((i) => click('Option1_' + (i % 2)));
+    results[variant] = median((i) => click('Option1_' + (i % 2)));
     // The timer's own callback within a four-per-side playback, 23 ticks at a time.
     let tick;
     click('Option1_1');
@@ -150,29 +156,6 @@ function timeHandlers({ count, repeats, layout }) {
         [tick] = probe.callbacks();
     } });
     return results;
-}
-
-// The page's first paints against the floor's, by turns, and its handlers against their floors, in
-// one engine through its driver.
-async function measureIn(engine, floor) {
-    const paints = { page: [], floor: [] };
-    for (let i = 0; i < runs; i++) {
-        paints.page.push(await firstPaint(engine, h.pageUrl, '#Label2_6'));
-        paints.floor.push(await firstPaint(engine, floor, '#floor'));
-    }
-    const browser = await engine.launch();
-    try {
-        const time = async (layout, options) => {
-            const session = await h.openPage(browser, { clock: true, ...options });
-            const medians = await session.page.evaluate(timeHandlers, { count: 500, repeats: 20, layout });
-            await session.close();
-            return medians;
-        };
-        return { paints, handlers: await time(false), laidOut: await time(true),
-            floors: await time(true, { url: scratchPage('bare.html', barePage), wait: false }) };
-    } finally {
-        await browser.close();
-    }
 }
 
 // Runs in the page before its own script: notes the WebAssembly memories its instances export.
@@ -196,98 +179,100 @@ function randomEvents(count) {
     const next = () => (state = (Math.imul(state, 1103515245) + 12345) >>> 0) >>> 8;
     for (let i = 0; i < count; i++) {
         const roll = next() % 100;
-        if (roll >= 80) {
-            window.__pebblixProbe.callbacks()[0]?.();
-        } else {
-            document.getElementById(roll < 70 ? `Command1_${next() % 7}` : `Option1_${next() % 2}`)
-                .click();
-        }
+        const id = roll < 70 ? `Command1_${next() % 7}` : roll < 80 ? `Option1_${next() % 2}` : null;
+        id ? document.getElementById(id).click() : window.__pebblixProbe.callbacks()[0]?.();
     }
 }
 
 // Chromium's JavaScript heap after a garbage collection and the WebAssembly memory, after 1,000
 // random events and again after 100,000 more.
 async function memory() {
-    const browser = await driver('chromium').launch();
+    const browser = await require('../../tests/web/engines/chromium.js').launch();
     const { page, close } = await h.openPage(browser, { clock: true, scripts: [wasmMemories] });
     const measure = async (events) => {
         await page.evaluate(randomEvents, events);
-        return {
-            heap: await page.devtools(async (send) => {
-                await send('HeapProfiler.collectGarbage');
-                return (await send('Runtime.getHeapUsage')).usedSize;
-            }),
-            wasm: await page.evaluate(() =>
-                window.__memories.reduce((sum, m) => sum + m.buffer.byteLength, 0)),
-        };
+        return { heap: await page.devtools(async (send) => {
+            await send('HeapProfiler.collectGarbage');
+            return (await send('Runtime.getHeapUsage')).usedSize;
+        }), wasm: await page.evaluate(() =>
+            window.__memories.reduce((sum, m) => sum + m.buffer.byteLength, 0)) };
     };
-    const measured = [await measure(1000), await measure(100000)];
+    const [before, after] = [await measure(1000), await measure(100000)];
     await close();
     await browser.close();
-    return measured;
+    return [['JS heap', 'heap'], ['WebAssembly memory', 'wasm']].map(([what, key]) => [
+        `web page in Chromium, ${what} before / after 100,000 events`,
+        `${kib(before[key])} / ${kib(after[key])}`, '', '', '≤ +1 MiB', met(before[key] > 0 && after[key] - before[key] <= 1024 * 1024)]);
 }
 
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
-const ms = (value) => `${value.toFixed(1)} ms`;
 const met = (ok) => (ok ? 'yes' : 'no');
-// The value at fraction `q` of the sorted values, between two values halfway.
+// The value at fraction `q` of the sorted values, halfway between two where it falls between.
 const at = (values, q) => {
     const [sorted, i] = [[...values].sort((a, b) => a - b), q * (values.length - 1)];
     return (sorted[Math.floor(i)] + sorted[Math.ceil(i)]) / 2;
 };
 const spread = (values) =>
-    `${ms(at(values, 0.5))} (${at(values, 0.25).toFixed(1)}–${at(values, 0.75).toFixed(1)})`;
+    `${at(values, 0.5).toFixed(1)} ms (${at(values, 0.25).toFixed(1)}–${at(values, 0.75).toFixed(1)})`;
 
-// An engine's rows: its first paint against the floor and its handlers, or what kept it from
-// measuring them.
-function engineRows(name, { error, paints, handlers, laidOut, floors }, font) {
-    const engine = { chromium: 'Chromium', firefox: 'Firefox', webkit: 'WebKit' }[name] || name;
-    if (error) {
-        return [[`web page in ${engine}`, `not measured: ${String(error.message).split('\n')[0]}`,
-            '', '', '', '']];
+// An engine's rows: the page's first paints against the floor's, by turns, and its handlers
+// against their floors.
+async function measureIn(name, floor, font) {
+    const engine = require(`../../tests/web/engines/${name}.js`);
+    const paints = { page: [], floor: [] };
+    for (let i = 0; i < runs; i++) {
+        paints.page.push(await firstPaint(engine, h.pageUrl, '#Label2_6'));
+        paints.floor.push(await firstPaint(engine, floor, '#floor'));
     }
     const ratio = at(paints.page, 0.5) / at(paints.floor, 0.5);
-    return [[`web page in ${engine}, navigation start to first paint of the complete board, median of ` +
-        `${runs} by turns (quartiles)${font ? '' : ' (no embedded font found for the floor)'}`,
-    spread(paints.page), spread(paints.floor), ratio.toFixed(2), '≤ 1.25', met(ratio <= 1.25)],
+    const rows = [[`navigation start to first paint of the complete board, median of ${runs} by ` +
+        `turns (quartiles)${font ? '' : ' (no embedded font found for the floor)'}`,
+    spread(paints.page), spread(paints.floor), ratio.toFixed(2), '≤ 1.25', met(ratio <= 1.25)]];
+    const browser = await engine.launch();
+    const time = async (layout, options) => {
+        const session = await h.openPage(browser, { clock: true, ...options });
+        const medians = await session.page.evaluate(timeHandlers, { count: 500, repeats: 20, layout });
+        await session.close();
+        return medians;
+    };
+    const bare = { url: scratchPage('bare.html', barePage), wait: false, scripts: [bareVariant] };
+    const [handlers, laidOut, floors] = [await time(false), await time(true), await time(true, bare)];
     // By name, which is the order they are measured in: not every engine keeps an object's order
     // on its way out of the page.
-    ...Object.entries(handlers).sort().map(([handler, us]) => {
+    for (const [handler, us] of Object.entries(handlers).sort()) {
         const [floor, laid] = [floors[handler], laidOut[handler]];
-        return [`web page in ${engine}, \`${handler}\`: event to updated page; with its style and ` +
-            `layout${floor ? '; floor: the same changes on a bare page' : ''}`,
+        rows.push([`\`${handler}\`: event to updated page; with its style and layout` +
+            (floor ? '; floor: the same changes on a bare page' : ''),
         `${us.toFixed(1)} µs; ${laid.toFixed(1)} µs`, floor ? `${floor.toFixed(1)} µs` : '',
-        floor ? (laid / floor).toFixed(2) : '', '≤ 50 µs', met(laid <= 50)];
-    })];
+        floor ? (laid / floor).toFixed(2) : '', '≤ 50 µs', met(laid <= 50)]);
+    }
+    await browser.close();
+    return rows;
 }
 
 async function main() {
     const shipped = fs.readFileSync(h.pagePath);
+    const gzipped = zlib.gzipSync(shipped, { level: 9 }).length;
     const floor = scratchPage('floor.html', floorPage(shipped.toString('utf8')));
-    const measured = {};
+    const rows = [['web page size as shipped; gzipped (-9)', `${kib(shipped.length)}; ${kib(gzipped)}`,
+        '', '', '≤ 200 KiB', met(shipped.length <= 200 * 1024)]];
     for (const name of engines) {
-        measured[name] = await measureIn(driver(name), floor).catch((error) => ({ error }));
+        const measured = await measureIn(name, floor, /@font-face/.test(shipped)).catch((error) =>
+            [[`not measured: ${String(error.message).split('\n')[0]}`, '', '', '', '', '']]);
+        rows.push(...measured.map(([what, ...rest]) =>
+            [`web page in ${names[name] || name}, ${what}`, ...rest]));
     }
+    // Lighthouse's desktop run on the site served from 127.0.0.1.
     const host = await h.serveSite(h.sitePath);
     const report = await h.lighthouse(host.url);
     await host.stop();
-    const [before, after] = await memory();
-    const gzipped = zlib.gzipSync(shipped, { level: 9 }).length;
-    const rows = [
-        ['web page size as shipped; gzipped (-9)', `${kib(shipped.length)}; ${kib(gzipped)}`,
-            '', '', '≤ 200 KiB', met(shipped.length <= 200 * 1024)],
-        ...engines.flatMap((name) => engineRows(name, measured[name], /@font-face/.test(shipped))),
-        ...Object.entries(report.categories).map(([id, category]) => {
-            const failed = h.failedAudits(report, id);
-            return [`web page in Chromium, Lighthouse ${id} (desktop, from 127.0.0.1)`,
-                String(Math.round(category.score * 100)), '', '', 'every audit passes',
-                met(failed.length === 0) + (failed.length ? `: ${failed.join(', ')}` : '')];
-        }),
-        ...[['JS heap', 'heap'], ['WebAssembly memory', 'wasm']].map(([what, key]) => [
-            `web page in Chromium, ${what} before / after 100,000 events`,
-            `${kib(before[key])} / ${kib(after[key])}`, '', '', '≤ +1 MiB',
-            met(before[key] > 0 && after[key] - before[key] <= 1024 * 1024)]),
-    ];
+    for (const [id, category] of Object.entries(report.categories)) {
+        const failed = h.failedAudits(report, id);
+        rows.push([`web page in Chromium, Lighthouse ${id} (desktop, from 127.0.0.1)`,
+            String(Math.round(category.score * 100)), '', '', 'every audit passes',
+            met(!failed.length) + (failed.length ? `: ${failed.join(', ')}` : '')]);
+    }
+    rows.push(...await memory());
     rows.forEach((row) => console.log(`| ${row.join(' | ')} |`));
 }
 
