@@ -21,11 +21,13 @@ const name = 'webkit';
 const can = {};
 
 // WebKitWebDriver's words for what WebKitGTK itself gets wrong now and then: its web process loses
-// the result of a script, the browser fails to start or ends.
+// the result of a script (as it does when it crashes or hangs), the browser fails to start or ends.
 const engineFaults = new RegExp(['Could not (parse|retrieve) script result',
-    'Failed to connect to browser', 'Session terminated without a reply'].join('|'));
+    'Failed to connect to browser', 'Session terminated without a reply',
+    'did not start within'].join('|'));
 
-// `call` once more if it fails through one of the engine's own faults; each retry is printed.
+// `call` once more if it fails through one of the engine's own faults; each retry is printed. If
+// the second try fails too, its error names the first's.
 async function retried(what, call) {
     try {
         return await call();
@@ -34,7 +36,10 @@ async function retried(what, call) {
             throw error;
         }
         console.error(`webkit: ${what} failed (${error.message.split('\n')[0]}); retrying it once`);
-        return call();
+        return call().catch((again) => {
+            again.message += ` (on a second try, after: ${error.message})`;
+            throw again;
+        });
     }
 }
 
@@ -106,7 +111,7 @@ async function injectingProxy(scripts) {
 
 // A WebKitWebDriver of its own and its one session, whose browser takes its init scripts through
 // the proxy. The session is made before this returns, so that a browser that fails to start
-// fails here.
+// fails here; WebKitWebDriver waits for one that never answers, here for a minute.
 async function startSession(environment, proxy) {
     const service = new DriverService.Builder('WebKitWebDriver').setLoopback(true)
         .setEnvironment(environment).build();
@@ -115,7 +120,18 @@ async function startSession(environment, proxy) {
             'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation'] },
             proxy: { proxyType: 'manual', httpProxy: proxy.address },
         }), () => service.kill());
-    await driver.getSession();
+    let timer;
+    const late = new Promise((resolve, reject) => {
+        timer = setTimeout(() => reject(new Error('the browser did not start within 60 s')), 60000);
+    });
+    try {
+        await Promise.race([driver.getSession(), late]);
+    } catch (error) {
+        await service.kill();
+        throw error;
+    } finally {
+        clearTimeout(timer);
+    }
     return driver;
 }
 
