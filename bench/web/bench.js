@@ -1,10 +1,10 @@
-// bench.js: measures the page and prints the web rows of the performance table.
+// bench.js: measures the page and prints the web rows of the performance table. Run by run.sh.
 //
 // The page's size as shipped and gzipped; in each engine of PEBBLIX_ENGINES (all three by
-// default), through the tests' drivers, the time from navigation start to the first paint of the
-// complete board against a floor page and each handler from the event to the updated page; in
-// Chromium alone, which has the tools for them, Lighthouse's scores and the JavaScript heap and
-// WebAssembly memory before and after 100,000 events. Run by run.sh.
+// default), through the tests' harness and engine drivers, the time from navigation start to the
+// first paint of the complete board against a floor page, and each handler from the event to the
+// updated page; in Chromium alone, which has the tools for them, the JavaScript heap and
+// WebAssembly memory before and after 100,000 events, and Lighthouse's scores.
 'use strict';
 
 const crypto = require('node:crypto');
@@ -14,234 +14,37 @@ const path = require('node:path');
 const url = require('node:url');
 const zlib = require('node:zlib');
 const h = require('../../tests/web/harness.js');
-const chromium = require('../../tests/web/engines/chromium.js');
 
 // First paints spread widely from one to the next: 60 of each make a steadier median.
 const runs = Number(process.env.RUNS || 60);
 const engines = (process.env.PEBBLIX_ENGINES || 'chromium firefox webkit').split(/[\s,]+/)
     .filter(Boolean);
-const engineNames = { chromium: 'Chromium', firefox: 'Firefox', webkit: 'WebKit' };
+const names = { chromium: 'Chromium', firefox: 'Firefox', webkit: 'WebKit' };
 // The floor pages and the browsers' profiles are the bench's own, not the build's.
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'pebblix-bench-'));
 process.on('exit', () => fs.rmSync(scratch, { recursive: true, force: true }));
-const floorPath = path.join(scratch, 'floor.html');
-const barePath = path.join(scratch, 'bare.html');
-
-// The lower and upper quartiles, "25%–75%", of a list of times in ms.
-const quartiles = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const at = (q) => sorted[Math.min(sorted.length - 1, Math.floor(q * sorted.length))];
-    return `${at(0.25).toFixed(1)}–${at(0.75).toFixed(1)}`;
-};
-
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = sorted.length >> 1;
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+const scratchPage = (name, html) => {
+    fs.writeFileSync(path.join(scratch, name), html);
+    return url.pathToFileURL(path.join(scratch, name)).href;
 };
 
 // The floor: one label of Cyrillic text in the page's own embedded font, under the page's own
-// Content-Security-Policy; the least any page with that text costs.
-function writeFloor(page) {
+// Content-Security-Policy, whose hash of the page's style names the floor's instead; the least
+// any page with that text costs.
+function floorPage(page) {
     const faces = page.match(/@font-face\s*{[^}]*}/g) || [];
     const family = faces.length ? faces[0].match(/font-family:\s*([^;]+);/)[1] : 'serif';
-    const style = `${faces.join('\n')}
-body { font: 16px ${family}, serif; }`;
-    // The policy names the page's own style by its hash: the floor's takes its place.
+    const style = `${faces.join('\n')}\nbody { font: 16px ${family}, serif; }`;
     const hash = crypto.createHash('sha256').update(style).digest('base64');
     const policy = (page.match(/<meta http-equiv="Content-Security-Policy"[^>]*>/i) || [''])[0]
         .replace(/style-src [^;"]*/, `style-src 'sha256-${hash}'`);
-    fs.writeFileSync(floorPath, `<!DOCTYPE html>
-<html lang="bg"><head><meta charset="utf-8">${policy}<title>Pebblix</title>
-<style>${style}</style></head>
-<body><div id="floor">Информатика - размени пуловете, Pebblix</div></body></html>
-`);
-    return faces.length;
+    return `<!DOCTYPE html>\n<html lang="bg"><head><meta charset="utf-8">${policy}
+<title>Pebblix</title><style>${style}</style></head>
+<body><div id="floor">Информатика - размени пуловете, Pebblix</div></body></html>\n`;
 }
 
-// Runs in the page before its own script: the time at which the board (or the floor's label)
-// is first painted complete. A paint is seen as the first animation frame after the content is
-// complete, or the first contentful paint if the content was complete before it.
-function paintProbe(selector) {
-    const complete = () => {
-        const cell = document.querySelector(selector);
-        return cell && cell.textContent.length > 0 && cell.checkVisibility({ visibilityProperty: true });
-    };
-    window.__paint = new Promise((resolve) => {
-        const done = () => requestAnimationFrame((frame) => {
-            const [fcp] = performance.getEntriesByName('first-contentful-paint');
-            resolve(fcp && fcp.startTime >= window.__ready ? fcp.startTime : frame);
-        });
-        const watch = () => {
-            if (complete()) {
-                window.__ready = performance.now();
-                done();
-            } else {
-                requestAnimationFrame(watch);
-            }
-        };
-        new MutationObserver((_, observer) => {
-            if (complete() && window.__ready === undefined) {
-                observer.disconnect();
-                window.__ready = performance.now();
-                done();
-            }
-        }).observe(document, { childList: true, subtree: true, characterData: true });
-        requestAnimationFrame(watch);
-    });
-}
-
-// The first paint of `file` in a browser of `engine` started for it, in the window of a fresh
-// profile: a private window of the drivers refuses requests through the driver, whose round trip
-// would be timed with every navigation. null where the engine keeps no paint timing, as the probe
-// would then time only an animation frame.
-async function firstPaint(engine, file, selector) {
-    const profile = fs.mkdtempSync(path.join(scratch, 'profile-'));
-    const browser = await engine.launch({ profile });
-    try {
-        const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
-        await page.addInitScript(paintProbe, selector);
-        await page.goto(url.pathToFileURL(file).href);
-        const time = await page.evaluate(() => window.__paint);
-        const timed = await page.evaluate(() => typeof PerformanceObserver !== 'undefined' &&
-            PerformanceObserver.supportedEntryTypes.includes('paint'));
-        return timed ? time : null;
-    } finally {
-        await browser.close();
-        fs.rmSync(profile, { recursive: true, force: true });
-    }
-}
-
-// Runs in the page before its own script: the real clock, the 400 ms timer's callbacks and the
-// WebAssembly memories, for the handler and memory measurements.
-function benchProbe() {
-    const now = performance.now.bind(performance);
-    const memories = [];
-    const instantiate = WebAssembly.instantiate;
-    WebAssembly.instantiate = async function (...args) {
-        const result = await instantiate.apply(this, args);
-        const instance = result.instance || result;
-        for (const value of Object.values(instance.exports)) {
-            if (value instanceof WebAssembly.Memory) {
-                memories.push(value);
-            }
-        }
-        return result;
-    };
-    // The page compiles its module at once, through the synchronous constructor.
-    const Instance = WebAssembly.Instance;
-    WebAssembly.Instance = function (...args) {
-        const instance = new Instance(...args);
-        for (const value of Object.values(instance.exports)) {
-            if (value instanceof WebAssembly.Memory) {
-                memories.push(value);
-            }
-        }
-        return instance;
-    };
-    WebAssembly.Instance.prototype = Instance.prototype;
-    const Memory = WebAssembly.Memory;
-    WebAssembly.Memory = function (...args) {
-        const memory = new Memory(...args);
-        memories.push(memory);
-        return memory;
-    };
-    WebAssembly.Memory.prototype = Memory.prototype;
-    Object.defineProperty(window, '__bench', { value: { now, memories, tick: null } });
-}
-
-// Keeps the 400 ms timers from the browser, so that they fire only when the bench calls them; each
-// gets an id of its own below zero, which no browser timer has.
-function timerCatcher() {
-    let nextId = -1;
-    const arm = (original) => function (callback, ms, ...rest) {
-        if (typeof callback === 'function' && Number(ms) === 400) {
-            window.__bench.tick = callback; // the latest only: a long list would weigh on the heap
-            return nextId--;
-        }
-        return original.call(this, callback, ms, ...rest);
-    };
-    window.setInterval = arm(window.setInterval);
-    window.setTimeout = arm(window.setTimeout);
-}
-
-// Each handler in a state where it acts, timed in the page by batches: the clock there counts in
-// 100 µs steps, so a batch runs `count` events, and the time per event is the batch's time over
-// `count`. With `layout`, each event is followed by the style and layout of the updated page.
-// Returns the median over `repeats` batches, in µs.
-function timeHandlers({ count, repeats, layout }) {
-    const { now } = window.__bench;
-    const byId = (id) => document.getElementById(id);
-    const event = (id) => {
-        byId(id).click();
-        return layout && document.body.offsetHeight; // the updated page laid out
-    };
-    const board = () => [...Array(9).keys()].map((i) => byId('Label2_' + i))
-        .filter((c) => c.checkVisibility()).map((c) => c.textContent).join('');
-    const batch = (setUp, body) => {
-        const times = [];
-        for (let r = 0; r < repeats; r++) {
-            setUp();
-            const start = now();
-            for (let i = 0; i < count; i++) {
-                body(i);
-            }
-            times.push(((now() - start) * 1000) / count);
-        }
-        return times.sort((a, b) => a - b)[times.length >> 1];
-    };
-    const results = {};
-    // A move and its take-back, from the start position where the move can be made.
-    for (const move of [0, 1, 2, 3]) {
-        const setUp = () => {
-            event('Option1_0');
-            event('Command1_5');
-            const start = board();
-            for (const first of [[], [1], [0]]) {
-                event('Command1_5');
-                first.forEach((k) => event('Command1_' + k));
-                const before = board();
-                event('Command1_' + move);
-                if (board() !== before) {
-                    event('Command1_4');
-                    return;
-                }
-            }
-            throw new Error(`move ${move} never acts near ${start}`);
-        };
-        results[`Command1_Click(${move}) with Command1_Click(4)`] =
-            batch(setUp, (i) => event('Command1_' + (i % 2 ? 4 : move)));
-    }
-    results['Command1_Click(5) with Command1_Click(1), a restart after a move'] =
-        batch(() => event('Command1_5'), (i) => event(i % 2 ? 'Command1_5' : 'Command1_1'));
-    results['Command1_Click(6), a playback start'] = batch(() => {}, () => event('Command1_6'));
-    results['Option1_Click, a change of variant'] = batch(() => {}, (i) => event('Option1_' + (i % 2)));
-    // Timer ticks: within a four-per-side playback, 23 at a time, then "Подскажи" again, untimed.
-    event('Option1_1');
-    const times = [];
-    for (let r = 0; r < repeats; r++) {
-        let total = 0;
-        let made = 0;
-        while (made < count) {
-            event('Command1_6');
-            const { tick } = window.__bench;
-            const start = now();
-            for (let i = 0; i < 23; i++) {
-                tick();
-                layout && document.body.offsetHeight;
-            }
-            total += now() - start;
-            made += 23;
-        }
-        times.push((total * 1000) / made);
-    }
-    results['Timer1_Timer, one playback step'] = times.sort((a, b) => a - b)[times.length >> 1];
-    return results;
-}
-
-// The floor of a change of variant: the same changes made directly on a bare page of plain boxes,
-// nine cells and two option buttons: two new captions with new colours, two cells shown or hidden
-// and the other button selected, then the style and layout. A page that shows them costs more.
+// The floor of a change of variant: a bare page of plain boxes, nine cells and two option buttons,
+// where bareVariant makes the same changes directly.
 const barePage = `<style>
 div { position: absolute; top: 0; width: 41px; height: 73px; border: 1px solid; font: 64px serif;
   line-height: 71px; text-align: center; contain: strict; }
@@ -250,187 +53,230 @@ input:checked { background: #333; }
 </style>${[...'111022222'].map((c, i) => `<div style="left: ${48 * i}px">${c}</div>`).join('')}
 <input type="radio" name="group" checked><input type="radio" name="group" style="left: 48px">`;
 
-function bareVariant({ count, repeats }) {
-    const cells = document.querySelectorAll('div');
-    const options = document.querySelectorAll('input');
-    const change = (four) => {
+// Runs in the bare page: two new captions with new colours, two cells shown or hidden, the other
+// option button selected.
+function bareVariant() {
+    let cells;
+    let options;
+    window.__variant = (four) => {
+        cells ??= document.querySelectorAll('div');
+        options ??= document.querySelectorAll('input');
         options[four ? 1 : 0].checked = true;
         cells[3].firstChild.data = four ? '1' : '0';
         cells[3].style.backgroundColor = four ? '#c8c8c8' : '#00c800';
         cells[4].firstChild.data = four ? '0' : '2';
         cells[4].style.backgroundColor = four ? '#00c800' : '#646464';
         cells[7].style.visibility = cells[8].style.visibility = four ? '' : 'hidden';
-        return document.body.offsetHeight;
     };
-    const times = [];
-    for (let r = 0; r < repeats; r++) {
-        const start = performance.now();
-        for (let i = 0; i < count; i++) {
-            change(i % 2 === 0);
+}
+
+// Runs in the page before its own script: the time from navigation start to the first animation
+// frame in which the board (or the floor's label) is complete, the frame that paints it so.
+function paintProbe(selector) {
+    window.__paint = new Promise((resolve) => requestAnimationFrame(function watch(frame) {
+        const element = document.querySelector(selector);
+        if (element?.textContent && element.checkVisibility({ visibilityProperty: true })) {
+            resolve(frame);
+        } else {
+            requestAnimationFrame(watch);
         }
-        times.push(((performance.now() - start) * 1000) / count);
-    }
-    return times.sort((a, b) => a - b)[times.length >> 1];
+    }));
 }
 
-// `count` random events through the same paths as a player's, seeded so runs repeat.
-function randomEvents(count) {
-    let state = 12345;
-    const next = () => {
-        state = (Math.imul(state, 1103515245) + 12345) >>> 0;
-        return state >>> 8;
-    };
-    for (let i = 0; i < count; i++) {
-        const roll = next() % 100;
-        if (roll < 70) {
-            document.getElementById('Command1_' + (next() % 7)).click();
-        } else if (roll < 80) {
-            document.getElementById('Option1_' + (next() % 2)).click();
-        } else if (window.__bench.tick) {
-            window.__bench.tick();
-        }
-    }
-}
-
-async function memory(page) {
-    const session = await page.context().newCDPSession(page);
-    const measure = async () => {
-        await session.send('HeapProfiler.collectGarbage');
-        const { usedSize } = await session.send('Runtime.getHeapUsage');
-        const wasm = await page.evaluate(() =>
-            window.__bench.memories.reduce((sum, m) => sum + m.buffer.byteLength, 0));
-        return { heap: usedSize, wasm };
-    };
-    await page.evaluate(randomEvents, 1000);
-    const before = await measure();
-    await page.evaluate(randomEvents, 100000);
-    const after = await measure();
-    return { before, after };
-}
-
-// The page's first paints against the floor's, by turns, and its handlers against their floors, in
-// one engine through its driver.
-async function measureIn(engine) {
-    const paints = { page: [], floor: [] };
-    for (let i = 0; i < runs; i++) {
-        paints.page.push(await firstPaint(engine, h.pagePath, '#Label2_6'));
-        paints.floor.push(await firstPaint(engine, floorPath, '#floor'));
-    }
-    const browser = await engine.launch();
+// The first paint of the page at `address` in a browser started for it, in the window of a fresh
+// profile: a private window of the drivers refuses requests through the driver, whose round trip
+// would be timed with every navigation.
+async function firstPaint(engine, address, selector) {
+    const browser = await engine.launch({ profile: fs.mkdtempSync(path.join(scratch, 'profile-')) });
     try {
         const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
-        await page.addInitScript(benchProbe);
-        await page.addInitScript(timerCatcher);
-        await page.goto(h.pageUrl);
-        await h.ready(page);
-        const batches = { count: 500, repeats: 20 };
-        const handlers = await page.evaluate(timeHandlers, { ...batches, layout: false });
-        const laidOut = await page.evaluate(timeHandlers, { ...batches, layout: true });
-        await page.close();
-        const bare = await browser.newPage({ viewport: { width: 800, height: 600 } });
-        await bare.goto(url.pathToFileURL(barePath).href);
-        const floors = { 'Option1_Click, a change of variant':
-            await bare.evaluate(bareVariant, batches) };
-        await bare.close();
-        return { paints, handlers, laidOut, floors };
+        await page.addInitScript(paintProbe, selector);
+        await page.goto(address);
+        return await page.evaluate(() => window.__paint);
     } finally {
         await browser.close();
     }
 }
 
-async function main() {
-    const shipped = fs.readFileSync(h.pagePath);
-    const gzipped = zlib.gzipSync(shipped, { level: 9 }).length;
-    const faces = writeFloor(shipped.toString('utf8'));
-    fs.writeFileSync(barePath, barePage);
-
-    const measured = {};
-    for (const name of engines) {
-        try {
-            measured[name] = await measureIn(require(`../../tests/web/engines/${name}.js`));
-        } catch (error) {
-            measured[name] = { error };
-        }
+// Each handler in a state where it acts, through the same paths as the player's input, timed in
+// the page: its clock counts in 100 µs steps, so a batch of `count` events is timed, and the time
+// per event is the batch's time over `count`. With `layout`, each event is followed by the style
+// and layout of the updated page. Returns the medians over `repeats` batches in µs, by handler;
+// on the bare page, of its change of variant.
+function timeHandlers({ count, repeats, layout }) {
+    const click = (id) => document.getElementById(id).click();
+    // Each batch after `setUp`, its events timed `group` at a time, each group after `next`.
+    const median = (event, { setUp = () => {}, group = count, next = () => {} } = {}) => {
+        const times = Array.from({ length: repeats }, () => {
+            setUp();
+            let time = 0;
+            for (let i = 0; i < count; i += group) {
+                next();
+                const start = performance.now();
+                for (let j = i; j < i + group; j++) {
+                    event(j);
+                    layout && document.body.offsetHeight; // eslint-disable-line no-unused-expressions
+                }
+                time += performance.now() - start;
+            }
+            return (time * 1000) / (Math.ceil(count / group) * group);
+        });
+        return times.sort((a, b) => a - b)[repeats >> 1];
+    };
+    const variant = 'Option1_Click, a change of variant';
+    if (window.__variant) {
+        return { [variant]: median((i) => window.__variant(i % 2 === 0)) };
     }
+    const probe = window.__pebblixProbe;
+    const board = () => probe.state().cells.map((c) => c.visible && c.text).join();
+    const results = {};
+    // Each move acts on the three-per-side start, after "2 наляво" or after "1 надясно": played
+    // and taken back once before each batch of it and its take-back.
+    [[], [], [1], [0]].forEach((first, move) => {
+        results[`Command1_Click(${move}) with Command1_Click(4)`] = median((i) =>
+            click('Command1_' + (i % 2 ? 4 : move)), { setUp: () => {
+            ['Option1_0', 'Command1_5', ...first.map((k) => 'Command1_' + k)].forEach(click);
+            const before = board();
+            click('Command1_' + move);
+            if (board() === before) {
+                throw new Error(`move ${move} does not act after ${first}`);
+            }
+            click('Command1_4');
+        } });
+    });
+    results['Command1_Click(5) with Command1_Click(1), a restart after a move'] =
+        median((i) => click(i % 2 ? 'Command1_5' : 'Command1_1'), { setUp: () => click('Command1_5') });
+    results['Command1_Click(6), a playback start'] = median(() => click('Command1_6'));
+    results[variant] = median((i) => click('Option1_' + (i % 2)));
+    // The timer's own callback within a four-per-side playback, 23 ticks at a time.
+    let tick;
+    click('Option1_1');
+    results['Timer1_Timer, one playback step'] = median(() => tick(), { group: 23, next: () => {
+        click('Command1_6');
+        [tick] = probe.callbacks();
+    } });
+    return results;
+}
 
-    // Lighthouse's desktop run on the site served from 127.0.0.1; robots.txt is waived, since the
-    // page's policy refuses Lighthouse's request for it.
-    const host = await h.serveSite(h.sitePath);
-    const report = await h.lighthouse(host.url);
-    await host.stop();
+// Runs in the page before its own script: notes the WebAssembly memories its instances export.
+// The page compiles its module at once, through the synchronous constructor.
+function wasmMemories() {
+    const memories = [];
+    const Instance = WebAssembly.Instance;
+    WebAssembly.Instance = function (...args) {
+        const instance = new Instance(...args);
+        memories.push(...Object.values(instance.exports).filter((v) => v instanceof WebAssembly.Memory));
+        return instance;
+    };
+    WebAssembly.Instance.prototype = Instance.prototype;
+    Object.defineProperty(window, '__memories', { value: memories });
+}
 
-    // Playwright's own Chromium for the memory, which its DevTools measure.
-    const browser = await chromium.playwright();
-    const context = await browser.newContext({ viewport: { width: 800, height: 600 },
-        offline: true });
-    await context.addInitScript(benchProbe);
-    await context.addInitScript(timerCatcher);
-    const page = await context.newPage();
-    await page.goto(h.pageUrl);
-    await h.ready(page);
-    const mem = await memory(page);
+// `count` random events through the same paths as the player's, seeded so runs repeat: clicks on
+// the command and option buttons, and ticks (the timer's own callback, while it is armed).
+function randomEvents(count) {
+    let state = 12345;
+    const next = () => (state = (Math.imul(state, 1103515245) + 12345) >>> 0) >>> 8;
+    for (let i = 0; i < count; i++) {
+        const roll = next() % 100;
+        const id = roll < 70 ? `Command1_${next() % 7}` : roll < 80 ? `Option1_${next() % 2}` : null;
+        id ? document.getElementById(id).click() : window.__pebblixProbe.callbacks()[0]?.();
+    }
+}
+
+// Chromium's JavaScript heap after a garbage collection and the WebAssembly memory, after 1,000
+// random events and again after 100,000 more.
+async function memory() {
+    const browser = await require('../../tests/web/engines/chromium.js').launch();
+    const { page, close } = await h.openPage(browser, { clock: true, scripts: [wasmMemories] });
+    const measure = async (events) => {
+        await page.evaluate(randomEvents, events);
+        return { heap: await page.devtools(async (send) => {
+            await send('HeapProfiler.collectGarbage');
+            return (await send('Runtime.getHeapUsage')).usedSize;
+        }), wasm: await page.evaluate(() =>
+            window.__memories.reduce((sum, m) => sum + m.buffer.byteLength, 0)) };
+    };
+    const [before, after] = [await measure(1000), await measure(100000)];
+    await close();
     await browser.close();
-
-    const growth = (key) => mem.after[key] - mem.before[key];
-    const rows = [
-        ['web page size as shipped; gzipped (-9)', `${kib(shipped.length)}; ${kib(gzipped)}`,
-            '', '', '≤ 200 KiB', met(shipped.length <= 200 * 1024)],
-        ...engines.flatMap((name) => engineRows(engineNames[name] || name, measured[name], faces)),
-        ...Object.entries(report.categories).map(([id, category]) => {
-            const failed = h.failedAudits(report, id);
-            return [`web page in Chromium, Lighthouse ${id} (desktop, from 127.0.0.1)`,
-                String(Math.round(category.score * 100)), '', '', 'every audit passes',
-                met(failed.length === 0) + (failed.length ? `: ${failed.join(', ')}` : '')];
-        }),
-        ['web page in Chromium, JS heap before / after 100,000 events',
-            `${kib(mem.before.heap)} / ${kib(mem.after.heap)}`, '', '', '≤ +1 MiB',
-            met(growth('heap') <= 1024 * 1024)],
-        ['web page in Chromium, WebAssembly memory before / after 100,000 events',
-            `${kib(mem.before.wasm)} / ${kib(mem.after.wasm)}`, '', '', '≤ +1 MiB',
-            met(mem.before.wasm > 0 && growth('wasm') <= 1024 * 1024)],
-    ];
-    rows.forEach((row) => console.log(`| ${row.join(' | ')} |`));
+    return [['JS heap', 'heap'], ['WebAssembly memory', 'wasm']].map(([what, key]) => [
+        `web page in Chromium, ${what} before / after 100,000 events`,
+        `${kib(before[key])} / ${kib(after[key])}`, '', '', '≤ +1 MiB', met(before[key] > 0 && after[key] - before[key] <= 1024 * 1024)]);
 }
 
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
-const ms = (value) => `${value.toFixed(1)} ms`;
 const met = (ok) => (ok ? 'yes' : 'no');
+// The value at fraction `q` of the sorted values, halfway between two where it falls between.
+const at = (values, q) => {
+    const [sorted, i] = [[...values].sort((a, b) => a - b), q * (values.length - 1)];
+    return (sorted[Math.floor(i)] + sorted[Math.ceil(i)]) / 2;
+};
+const spread = (values) =>
+    `${at(values, 0.5).toFixed(1)} ms (${at(values, 0.25).toFixed(1)}–${at(values, 0.75).toFixed(1)})`;
 
-// An engine's rows: its first paint against the floor and its handlers, or what kept it from
-// measuring them.
-function engineRows(engine, { error, paints, handlers, laidOut, floors }, faces) {
-    const first = `web page in ${engine}, navigation start to first paint of the complete board,` +
-        ` median of ${runs} by turns (quartiles)` +
-        (faces ? '' : ' (no embedded font found for the floor)');
-    if (error) {
-        return [[`web page in ${engine}`, `not measured: ${String(error.message).split('\n')[0]}`,
-            '', '', '', '']];
+// An engine's rows: the page's first paints against the floor's, by turns, and its handlers
+// against their floors.
+async function measureIn(name, floor, font) {
+    const engine = require(`../../tests/web/engines/${name}.js`);
+    const paints = { page: [], floor: [] };
+    for (let i = 0; i < runs; i++) {
+        paints.page.push(await firstPaint(engine, h.pageUrl, '#Label2_6'));
+        paints.floor.push(await firstPaint(engine, floor, '#floor'));
     }
-    const rows = [];
-    if (paints.page.includes(null) || paints.floor.includes(null)) {
-        rows.push([first, `no paint timing in ${engine}`, '', '', '≤ 1.25', '']);
-    } else {
-        const ratio = median(paints.page) / median(paints.floor);
-        rows.push([first, `${ms(median(paints.page))} (${quartiles(paints.page)})`,
-            `${ms(median(paints.floor))} (${quartiles(paints.floor)})`, ratio.toFixed(2), '≤ 1.25',
-            met(ratio <= 1.25)]);
-    }
+    const ratio = at(paints.page, 0.5) / at(paints.floor, 0.5);
+    const rows = [[`navigation start to first paint of the complete board, median of ${runs} by ` +
+        `turns (quartiles)${font ? '' : ' (no embedded font found for the floor)'}`,
+    spread(paints.page), spread(paints.floor), ratio.toFixed(2), '≤ 1.25', met(ratio <= 1.25)]];
+    const browser = await engine.launch();
+    const time = async (layout, options) => {
+        const session = await h.openPage(browser, { clock: true, ...options });
+        const medians = await session.page.evaluate(timeHandlers, { count: 500, repeats: 20, layout });
+        await session.close();
+        return medians;
+    };
+    const bare = { url: scratchPage('bare.html', barePage), wait: false, scripts: [bareVariant] };
+    const [handlers, laidOut, floors] = [await time(false), await time(true), await time(true, bare)];
     // By name, which is the order they are measured in: not every engine keeps an object's order
     // on its way out of the page.
-    return rows.concat(Object.entries(handlers).sort().map(([name, us]) => [
-        `web page in ${engine}, \`${name}\`: event to updated page; with its style and layout` +
-            (floors[name] ? '; floor: the same changes on a bare page' : ''),
-        `${us.toFixed(1)} µs; ${laidOut[name].toFixed(1)} µs`,
-        floors[name] ? `${floors[name].toFixed(1)} µs` : '',
-        floors[name] ? (laidOut[name] / floors[name]).toFixed(2) : '', '≤ 50 µs',
-        met(laidOut[name] <= 50)]));
+    for (const [handler, us] of Object.entries(handlers).sort()) {
+        const [floor, laid] = [floors[handler], laidOut[handler]];
+        rows.push([`\`${handler}\`: event to updated page; with its style and layout` +
+            (floor ? '; floor: the same changes on a bare page' : ''),
+        `${us.toFixed(1)} µs; ${laid.toFixed(1)} µs`, floor ? `${floor.toFixed(1)} µs` : '',
+        floor ? (laid / floor).toFixed(2) : '', '≤ 50 µs', met(laid <= 50)]);
+    }
+    await browser.close();
+    return rows;
 }
 
-if (require.main === module) {
-    main().catch((error) => {
-        console.error(error);
-        process.exit(1);
-    });
+async function main() {
+    const shipped = fs.readFileSync(h.pagePath);
+    const gzipped = zlib.gzipSync(shipped, { level: 9 }).length;
+    const floor = scratchPage('floor.html', floorPage(shipped.toString('utf8')));
+    const rows = [['web page size as shipped; gzipped (-9)', `${kib(shipped.length)}; ${kib(gzipped)}`,
+        '', '', '≤ 200 KiB', met(shipped.length <= 200 * 1024)]];
+    for (const name of engines) {
+        const measured = await measureIn(name, floor, /@font-face/.test(shipped)).catch((error) =>
+            [[`not measured: ${String(error.message).split('\n')[0]}`, '', '', '', '', '']]);
+        rows.push(...measured.map(([what, ...rest]) =>
+            [`web page in ${names[name] || name}, ${what}`, ...rest]));
+    }
+    // Lighthouse's desktop run on the site served from 127.0.0.1.
+    const host = await h.serveSite(h.sitePath);
+    const report = await h.lighthouse(host.url);
+    await host.stop();
+    for (const [id, category] of Object.entries(report.categories)) {
+        const failed = h.failedAudits(report, id);
+        rows.push([`web page in Chromium, Lighthouse ${id} (desktop, from 127.0.0.1)`,
+            String(Math.round(category.score * 100)), '', '', 'every audit passes',
+            met(!failed.length) + (failed.length ? `: ${failed.join(', ')}` : '')]);
+    }
+    rows.push(...await memory());
+    rows.forEach((row) => console.log(`| ${row.join(' | ')} |`));
 }
 
-module.exports = { firstPaint, median };
+main().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});

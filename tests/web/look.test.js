@@ -19,9 +19,9 @@ const pieceNames = { 0: 'празно', 1: 'единица', 2: 'двойка' }
 before(async () => {
     browser = await h.launch();
     session = await h.openPage(browser);
-    game = await h.standIn();
     description = h.description();
-    player = new h.Player(session, game, description);
+    player = await h.Player.on(session);
+    ({ game } = player);
 });
 
 beforeEach(() => player.restart());
@@ -52,7 +52,7 @@ async function boxes(page) {
 
 test('the window is centred and every control sits at its twips / 15', async () => {
     const { page } = session;
-    await player.option(1); // all nine cells shown
+    await player.play('O1'); // all nine cells shown
     const got = await boxes(page);
     const client = got.Inf_Igra_Pebblix;
     const perPixel = description.form.twipsPerPixel;
@@ -70,7 +70,7 @@ test('the window is centred and every control sits at its twips / 15', async () 
                 `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side]}`);
         }
     }
-    await player.option(0);
+    await player.play('O0');
     await player.expectSame('back on three per side');
 });
 
@@ -141,7 +141,7 @@ for (const screen of screens) {
 test('every text is drawn in one font, and the embedded one holds every character',
     { skip: !h.can.fonts && `no list of used fonts in ${h.engine}` }, async () => {
     const { page } = session;
-    await player.option(1);
+    await player.play('O1');
     const ids = shownControls().filter((c) => c.text && c.kind !== 'OptionButton').map(h.elementId);
     const families = async () => new Set(Object.values(await page.fonts(ids)).flat());
     assert.equal((await families()).size, 1, [...await families()].join(', '));
@@ -199,7 +199,7 @@ test('the page holds its icon and its policy refuses the network', async () => {
 test('a screenshot shows every cell, button and option in its own colour', async () => {
     const { page } = session;
     for (const variant of [1, 0]) {
-        await player.option(variant);
+        await player.play(`O${variant}`);
         // A frame painted since the click: WebKit's WebDriver takes the last one it has.
         await page.evaluate(() => new Promise((done) =>
             requestAnimationFrame(() => requestAnimationFrame(done))));
@@ -276,7 +276,7 @@ test('axe-core finds no violation of WCAG 2.2 A and AA or of its best practices'
     const axe = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
     await page.evaluate(new Function(axe)); // eslint-disable-line no-new-func
     for (const variant of [1, 0]) {
-        await player.option(variant);
+        await player.play(`O${variant}`);
         // Only the violations leave the page: WebKit's WebDriver cannot carry axe's whole report.
         const violations = await page.evaluate(async () => (await axe.run(document, { runOnly: {
             type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa',

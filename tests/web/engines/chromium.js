@@ -1,14 +1,12 @@
 // chromium.js: the page in Debian's Chromium, headless, driven by playwright-core over the DevTools
-// protocol. Its pages are Playwright's own with a little added: what the page reported, what it
-// asked for, and the extras only Chromium has (touch screens, fonts, accessibility, install).
+// protocol, with the extras only Chromium has: touch screens, fonts, accessibility, install.
 'use strict';
 
 const { chromium } = require('playwright-core');
 
 const name = 'chromium';
-
-const can = { requests: true, touch: true, install: true, ariaSnapshot: true, fonts: true,
-    initScripts: true, console: true, lighthouse: true, axe: true };
+const can = { touch: true, fonts: true, ariaSnapshot: true, install: true, lighthouse: true,
+    axe: true };
 
 // We run as root, hence no sandbox; the rest keeps the browser itself from reaching out.
 // PEBBLIX_BROWSER_ARGS adds arguments of its own, blank-separated (--js-flags=--jitless: a browser
@@ -21,12 +19,11 @@ const options = {
         ...(process.env.PEBBLIX_BROWSER_ARGS || '').split(' ').filter(Boolean)],
 };
 
-// Playwright's own browser, for Lighthouse (which wants a DevTools port) and the benchmarks.
+// Playwright's own browser, for Lighthouse, which wants a DevTools port.
 const playwright = (args = []) => chromium.launch({ ...options, args: [...options.args, ...args] });
 
-// A Playwright page as the harness's page. Uncaught exceptions and console errors and warnings go
-// to `errors`. With `refuse`, every request but the page's own navigation is refused and listed in
-// `refused`.
+// A Playwright page as the harness's page (harness.js says what it offers). With `refuse`, every
+// request but the page's own navigation is refused and listed in `refused`.
 function wrap(page, close, refuse) {
     const errors = [];
     const refused = [];
@@ -34,11 +31,9 @@ function wrap(page, close, refuse) {
     page.on('pageerror', (error) => errors.push(String(error)));
     // Chromium 150 (a fresh Debian 12 had it) may log a reload of a file:// page, the harness's own
     // navigation and no request of the page's, as an unsafe load of the page from itself.
-    const ownReload = (text) =>
-        text.startsWith(`Unsafe attempt to load URL ${address} from frame with URL ${address}.`);
     page.on('console', (message) => {
-        if ((message.type() === 'error' || message.type() === 'warning') &&
-            !ownReload(message.text())) {
+        if (['error', 'warning'].includes(message.type()) && !message.text()
+            .startsWith(`Unsafe attempt to load URL ${address} from frame with URL ${address}.`)) {
             errors.push(message.text());
         }
     });
@@ -55,44 +50,47 @@ function wrap(page, close, refuse) {
         refused.push(handler.request().url());
         return handler.abort('blockedbyclient');
     });
+    const devtools = async (calls) => {
+        const cdp = await page.context().newCDPSession(page);
+        try {
+            return await calls((method, params) => cdp.send(method, params));
+        } finally {
+            await cdp.detach();
+        }
+    };
     return {
-        errors, refused, mouse: page.mouse, keyboard: page.keyboard,
+        errors, refused, close, devtools,
+        click: (x, y, clickCount) => page.mouse.click(x, y, { clickCount }),
+        type: (text) => page.keyboard.type(text),
+        press: (key) => page.keyboard.press(key),
         addInitScript: (fn, arg) => page.addInitScript(fn, arg),
         goto: async (url) => {
             await route;
             address = url;
-            return page.goto(url, { waitUntil: 'load' });
+            return page.goto(url);
         },
-        reload: () => page.reload({ waitUntil: 'load' }),
+        reload: () => page.reload(),
         evaluate: (fn, arg) => page.evaluate(fn, arg),
-        focus: (selector) => page.focus(selector),
         screenshot: () => page.screenshot(),
-        close,
         tap: (selector) => page.tap(selector),
         ariaSnapshot: (selector) => page.locator(selector).ariaSnapshot(),
         // The fonts Chromium drew each element's text with, by family, as its DevTools list them.
-        async fonts(ids) {
-            const cdp = await page.context().newCDPSession(page);
-            await cdp.send('DOM.enable');
-            await cdp.send('CSS.enable');
-            const { root } = await cdp.send('DOM.getDocument', { depth: -1 });
+        fonts: (ids) => devtools(async (send) => {
+            await send('DOM.enable');
+            await send('CSS.enable');
+            const { root } = await send('DOM.getDocument', { depth: -1 });
             const fonts = {};
             for (const id of ids) {
-                const { nodeId } = await cdp.send('DOM.querySelector',
+                const { nodeId } = await send('DOM.querySelector',
                     { nodeId: root.nodeId, selector: '#' + id });
-                const { fonts: used } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+                const { fonts: used } = await send('CSS.getPlatformFontsForNode', { nodeId });
                 fonts[id] = used.map((f) => f.familyName + (f.isCustomFont ? ' (embedded)' : ''));
             }
-            await cdp.detach();
             return fonts;
-        },
+        }),
         // What keeps the page from being installed as an app, as Chromium lists it.
-        async installErrors() {
-            const cdp = await page.context().newCDPSession(page);
-            const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
-            await cdp.detach();
-            return installabilityErrors;
-        },
+        installErrors: () => devtools(async (send) =>
+            (await send('Page.getInstallabilityErrors')).installabilityErrors),
     };
 }
 
@@ -105,14 +103,13 @@ async function launch({ profile } = {}) {
     if (profile) {
         const context = await chromium.launchPersistentContext(profile,
             { ...options, viewport: { width: 800, height: 600 }, deviceScaleFactor: 1 });
-        return {
-            newPage: async () => wrap(context.pages()[0], () => context.close(), false),
-            close: () => context.close(),
-        };
+        const [page] = context.pages();
+        return { newPage: async () => wrap(page, () => page.close(), false),
+            close: () => context.close() };
     }
     const browser = await playwright();
     return {
-        async newPage({ viewport = { width: 800, height: 600 }, touch = false, insets } = {}) {
+        async newPage({ viewport, touch = false, insets }) {
             const context = await browser.newContext({ viewport, deviceScaleFactor: touch ? 2 : 1,
                 isMobile: touch, hasTouch: touch, offline: true });
             const page = await context.newPage();

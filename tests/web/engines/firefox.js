@@ -5,30 +5,13 @@
 const puppeteer = require('puppeteer-core');
 
 const name = 'firefox';
-
 // BiDi offers no touch emulation, no accessibility tree of Playwright's kind, no list of the
 // fonts a text was drawn with and no install prompt.
-const can = { requests: true, touch: false, install: false, ariaSnapshot: false, fonts: false,
-    initScripts: true, console: true, lighthouse: false, axe: true };
+const can = { axe: true };
 
-// A key press as Playwright names it ("Shift+Tab", "Control+a"): the modifiers held round the key.
-// Puppeteer calls the space bar by its character.
-async function press(keyboard, combination) {
-    const keys = combination.split(/\+(?=.)/);
-    const key = keys.pop().replace(/^Space$/, ' ');
-    for (const modifier of keys) {
-        await keyboard.down(modifier);
-    }
-    await keyboard.press(key);
-    for (const modifier of keys.reverse()) {
-        await keyboard.up(modifier);
-    }
-}
-
-// A puppeteer page as the harness's page. Uncaught exceptions and console errors and warnings go
-// to `errors`. With `refuse`, every request but the page's own navigation is refused and listed
-// in `refused`; Firefox reports the page's data: URLs (its icon) as requests too, which are the
-// page's own and let through.
+// A puppeteer page as the harness's page (harness.js says what it offers). With `refuse`, every
+// request but the page's own navigation is refused and listed in `refused`; Firefox reports the
+// page's data: URLs (its icon) as requests too, which are the page's own and let through.
 async function wrap(page, close, refuse, viewport) {
     const errors = [];
     const refused = [];
@@ -52,13 +35,19 @@ async function wrap(page, close, refuse, viewport) {
         });
     }
     return {
-        errors, refused,
-        mouse: {
-            click: (x, y, { clickCount = 1 } = {}) => page.mouse.click(x, y, { count: clickCount }),
-        },
-        keyboard: {
-            type: (text) => page.keyboard.type(text),
-            press: (key) => press(page.keyboard, key),
+        errors, refused, close,
+        click: (x, y, count) => page.mouse.click(x, y, { count }),
+        type: (text) => page.keyboard.type(text),
+        // A key press as Playwright names it ("Shift+Tab"): the modifiers held round the key.
+        // Puppeteer calls the space bar by its character.
+        async press(combination) {
+            const keys = combination.split(/\+(?=.)/).map((key) => key.replace(/^Space$/, ' '));
+            for (const key of keys) {
+                await page.keyboard.down(key);
+            }
+            for (const key of keys.reverse()) {
+                await page.keyboard.up(key);
+            }
         },
         addInitScript: (fn, arg) => page.evaluateOnNewDocument(fn, arg),
         goto: (url) => {
@@ -67,9 +56,7 @@ async function wrap(page, close, refuse, viewport) {
         },
         reload: () => page.reload({ waitUntil: 'load' }),
         evaluate: (fn, arg) => page.evaluate(fn, arg),
-        focus: (selector) => page.focus(selector),
         screenshot: async () => Buffer.from(await page.screenshot()),
-        close,
     };
 }
 
@@ -87,10 +74,10 @@ async function launch({ profile } = {}) {
             'dom.timeout.enable_budget_timer_throttling': false },
     });
     return {
-        async newPage({ viewport = { width: 800, height: 600 } } = {}) {
+        async newPage({ viewport }) {
             if (profile) {
                 const [page] = await browser.pages();
-                return wrap(page, () => browser.close(), false, viewport);
+                return wrap(page, () => page.close(), false, viewport);
             }
             const context = await browser.createBrowserContext();
             return wrap(await context.newPage(), () => context.close(), true, viewport);
