@@ -40,8 +40,8 @@ TEST(StoredSolutions, AreShortest) {
 }
 
 // Every position of the cells in use, each "0", "1" or "2": those the game reaches, and those it
-// never does, such as two empty cells, where a button could move two pieces and moves only the first
-// its scan finds, a "1" from the left end, a "2" from the right end.
+// never does, such as two empty cells, where a button could move two pieces and moves only the
+// first its scan finds, a "1" from the left end, a "2" from the right end.
 std::vector<std::string> EveryPosition(int cells) {
     std::vector<std::string> positions{""};
     for (int cell = 0; cell < cells; ++cell) {
