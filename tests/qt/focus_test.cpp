@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ranges>
 
 namespace pebblix::testing {
 namespace {
@@ -19,11 +20,8 @@ std::vector<QString> TabStops(std::int16_t selectedOption) {
             stops.emplace(control->tabIndex, Text(ControlId(*control)));
         }
     }
-    std::vector<QString> names;
-    for (const auto& stop : stops) {
-        names.push_back(stop.second);
-    }
-    return names;
+    const auto names = std::views::values(stops);
+    return {names.begin(), names.end()};
 }
 
 class FocusTest : public WindowTest {
