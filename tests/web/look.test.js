@@ -34,21 +34,19 @@ after(async () => {
     }
 });
 
-// An option button's box is its label, which holds the round button and the caption.
-async function boxes(page) {
-    return page.evaluate(() => {
-        const client = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
-        const all = { Inf_Igra_Pebblix: { x: client.x, y: client.y, width: client.width,
-            height: client.height } };
-        for (const element of document.querySelectorAll('#Inf_Igra_Pebblix [id]')) {
-            const box = (element.type === 'radio' ? element.labels[0] : element)
-                .getBoundingClientRect();
-            all[element.id] = { x: box.x - client.x, y: box.y - client.y, width: box.width,
-                height: box.height };
-        }
-        return all;
-    });
-}
+// The client area's box in the viewport, and every control's within it, by id. An option button's
+// box is its label, which holds the round button and the caption.
+const boxes = (page) => page.evaluate(() => {
+    const client = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
+    const within = (element) => {
+        const { x, y, width, height } = (element.type === 'radio' ? element.labels[0] : element)
+            .getBoundingClientRect();
+        return [element.id, { x: x - client.x, y: y - client.y, width, height }];
+    };
+    const { x, y, width, height } = client;
+    return Object.fromEntries([['Inf_Igra_Pebblix', { x, y, width, height }],
+        ...[...document.querySelectorAll('#Inf_Igra_Pebblix [id]')].map(within)]);
+});
 
 // The window is centred on the screen, and every control sits at its twips / 15 times the window's
 // scale: 1 where the window fits, less where it must shrink to fit; on a touch screen the window
