@@ -31,9 +31,7 @@ esac
 # What the game needs to build and run; the tests need a little more.
 packages="g++ cmake ninja-build qt6-base-dev fonts-liberation"
 if [ "$mode" = test ]; then
-    packages="$packages libgtest-dev desktop-file-utils appstream file"
-    # The page's check reads its icon with Pillow.
-    packages="$packages python3-pil"
+    packages="$packages libgtest-dev desktop-file-utils appstream"
     # The package's checks: it is built as `package` builds it, checked with what a distribution's
     # maintainer runs, and its manual pages rendered by man.
     packages="$packages build-essential debhelper lintian blhc man-db groff-base"

@@ -2,16 +2,16 @@
 # check-install.sh: installs the build into a scratch root and checks what a desktop and man find
 # there.
 #
-#   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR CHANGELOG CAPTIONS
+#   sh check-install.sh CMAKE BUILD_DIR SCRATCH_DIR CAPTIONS
 #
-# The menu entry and the metainfo must pass their validators, and every file one of them names
-# (the program, the icon, the menu entry itself) must be installed beside it; the metainfo's
-# releases are the changelog's. The manual pages must render without a message and give each
-# command button a paragraph headed by its caption, as the window writes it: CAPTIONS is a program
-# that prints them.
+# The menu entry and the metainfo must pass their validators, the icons must bear the entry's icon
+# name, and the metainfo must name the entry and the program it starts. The manual pages must give
+# each command button a paragraph headed by its caption, as the window writes it: CAPTIONS is a
+# program that prints them. (lintian, on the package, checks the program that the entry starts, the
+# icons' sizes and the manual pages' rendering: tests/packaging/check-package.sh.)
 set -eu
 
-cmake=$1 build=$2 root=$3 changelog=$4 captions=$5
+cmake=$1 build=$2 root=$3 captions=$4
 
 rm -rf "$root"
 DESTDIR="$root" "$cmake" --install "$build" --prefix /usr >/dev/null
@@ -59,36 +59,18 @@ key() {
     sed -n "s/^$1=//p" "$entry"
 }
 
-# The entry names the program by its full path, under the prefix given when installing.
-program=$(key Exec)
-case "$program" in
-/usr/*) [ -x "$root$program" ] || fail "Exec=$program: no such program" ;;
-*) fail "Exec=$program: not a path under the prefix /usr" ;;
-esac
-
-# The icon in the sizes the window's picture gives sharply, each a square PNG of its size.
+# Every icon installed bears the name the entry gives.
 icon=$(key Icon)
-for size in 32 64 128 256; do
-    file="$share/icons/hicolor/${size}x${size}/apps/$icon.png"
-    if [ ! -f "$file" ]; then
-        fail "Icon=$icon: no ${size}x${size} icon"
-    elif ! file -b "$file" | grep -q "^PNG image data, $size x $size,"; then
-        fail "$file: $(file -b "$file")"
-    fi
+for file in "$share"/icons/hicolor/*/apps/*; do
+    [ "${file##*/}" = "$icon.png" ] || fail "$file: not the entry's Icon=$icon"
 done
 
 # The metainfo starts the game through this very entry.
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ "$launchable" = "$id.desktop" ] || fail "metainfo launches '$launchable', not $id.desktop"
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
+program=$(key Exec)
 [ "$binary" = "${program##*/}" ] || fail "metainfo provides '$binary', the entry starts '$program'"
-
-# The metainfo lists the changelog's releases, newest first, an item for each of its items.
-want=$(awk '/^pebblix \(/ { if (v != "") print v, n; v = $2; n = 0 }
-    /^  \* / { n++ } END { print v, n }' "$changelog" | tr -d '()')
-got=$(awk '/<release / { if (v != "") print v, n; v = $0; sub(/.*version="/, "", v); sub(/".*/, "", v); n = 0 }
-    /<li>/ { n++ } END { print v, n }' "$metainfo")
-[ "$got" = "$want" ] || fail "the metainfo's releases and items ($got) are not the changelog's ($want)"
 
 button_captions=$("$captions")
 [ -n "$button_captions" ] || fail "$captions printed no caption"
@@ -101,9 +83,6 @@ for page in "$share/man/man6/pebblix.6" "$share/man/bg/man6/pebblix.6"; do
         grep -qxF ".B \"$caption\"" "$page" || echo "$caption"
     done)
     [ -z "$missing" ] || fail "$page has no paragraph for: $missing"
-    # As lintian renders manual pages: any message from man or groff is a fault of the page.
-    errors=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || echo "man failed")
-    [ -z "$errors" ] || fail "man --warnings -l $page: $errors"
 done
 
 [ "$failed" -eq 0 ] && echo "installed files check out"

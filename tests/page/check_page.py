@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """check_page.py: checks the assembled page without a browser.
 
-Its icon must be the window's 32 x 32 picture pixel for pixel, its embedded font must have a glyph
-for every character the window shows (the shown controls' texts and the stored rows of the
-window's description) and of the message the page shows where the game cannot start, and the file
-must keep within its size budget. Prints each fault and exits 1 on any. Needs Pillow and fontTools.
+Its embedded font must have a glyph for every character the window shows (the shown controls'
+texts and the stored rows of the window's description) and of the message the page shows where the
+game cannot start, and the file must keep within its size budget. Prints each fault and exits 1 on
+any. Needs fontTools.
 """
 
 import argparse
@@ -15,7 +15,6 @@ import re
 import sys
 
 from fontTools.ttLib import TTFont
-from PIL import Image
 
 BUDGET = 200 * 1024  # bytes, the page as shipped
 
@@ -28,7 +27,6 @@ def data_url(page, pattern):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", required=True)
-    parser.add_argument("--icon", required=True)
     parser.add_argument("--description", required=True)
     args = parser.parse_args()
     raw = open(args.page, "rb").read()
@@ -37,21 +35,6 @@ def main():
 
     if len(raw) > BUDGET:
         faults.append("the page is %d bytes, over its budget of %d" % (len(raw), BUDGET))
-
-    icon = data_url(page, r'<link rel="icon" type="image/png" href=')
-    if icon is None:
-        faults.append("the page has no PNG icon")
-    else:
-        drawn = Image.open(io.BytesIO(icon)).convert("RGBA")
-        wanted = Image.open(args.icon).convert("RGBA")
-        if drawn.size != wanted.size:
-            faults.append("the icon is %dx%d, the picture %dx%d" % (drawn.size + wanted.size))
-        else:
-            for y in range(wanted.height):
-                for x in range(wanted.width):
-                    got, expected = drawn.getpixel((x, y)), wanted.getpixel((x, y))
-                    if got != expected and (got[3], expected[3]) != (0, 0):
-                        faults.append("icon pixel (%d, %d) is %s, not %s" % (x, y, got, expected))
 
     font = data_url(page, r"src: url\(")
     if font is None:

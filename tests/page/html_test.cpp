@@ -10,11 +10,7 @@ namespace {
 
 std::string MarkupOf(const Element& element, std::string* rules = nullptr) {
     std::string sheet;
-    std::string markup = element.Markup(sheet);
-    if (rules) {
-        *rules = sheet;
-    }
-    return markup;
+    return element.Markup(rules ? *rules : sheet);
 }
 
 TEST(HtmlElement, EscapesTextAndAttributes) {

@@ -85,21 +85,5 @@ TEST(StoppedTimer, TicksChangeNothing) {
     }
 }
 
-TEST(PlaybackThenUndo, WalksBackThroughTheStoredRowsDownToRowZero) {
-    for (const bool four : {false, true}) {
-        Game game(four ? "F6" : "6");
-        game.PlayToEnd();
-        const auto table = four ? Rows(kSolutionFour, 0) : Rows(kSolutionThree, 0);
-        for (std::size_t row = table.size() - 1; row-- > 0;) {
-            game.Play("4");
-            ASSERT_EQ(game.Board(), table[row]);
-            ASSERT_EQ(game.History().size(), row + 1);
-        }
-        game.Play("4");
-        EXPECT_EQ(game.History(), std::vector<std::string>{table.front()});
-        EXPECT_EQ(game.Board(), table.front());
-    }
-}
-
 } // namespace
 } // namespace pebblix::testing

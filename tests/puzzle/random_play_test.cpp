@@ -5,37 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 
 namespace pebblix::testing {
 namespace {
 
-// Each move takes a piece forward, so no more than 40 moves (on nine cells) can follow one another;
-// between two clears of the history at most 24 playback rows break such runs.
-constexpr std::size_t kHistoryBound = 1 + 24 + 25 * 40;
-
-// What must hold after any event: a whole board of the selected variant, drawn as it was laid out,
-// whose position is the last history row.
+// What must hold after any event: the board of the selected variant, drawn as it was laid out,
+// whose position is the last history row. (How long the history may grow: soak/history_bound_test.)
 void ExpectConsistent(const Game& game) {
     const int lastCell = game.puzzle.LastCell;
     ASSERT_EQ(lastCell, game.window.optionValue(1) ? 8 : 6);
-    const std::string board = game.Board();
-    std::string pieces = board;
-    std::sort(pieces.begin(), pieces.end());
-    EXPECT_EQ(pieces, "0" + std::string(lastCell / 2, '1') + std::string(lastCell / 2, '2'))
-        << board;
     for (std::int16_t i = 0; i < 9; ++i) {
         EXPECT_EQ(game.window.cell(i).visible, i <= lastCell) << "cell " << i;
     }
     EXPECT_EQ(game.ColoursInUse(), StartColours(lastCell));
-    const auto& history = game.History();
-    EXPECT_LE(history.size(), kHistoryBound);
-    if (!history.empty()) {
-        EXPECT_EQ(board, history.back());
+    if (!game.History().empty()) {
+        EXPECT_EQ(game.Board(), game.History().back());
     }
-    EXPECT_GE(game.puzzle.HintStep, 0);
-    EXPECT_LE(game.puzzle.HintStep, 24);
 }
 
 class RandomPlay : public ::testing::TestWithParam<unsigned> {};

@@ -41,28 +41,20 @@ protected:
 };
 
 TEST_F(Accessibility, ButtonsAndOptionsAreNamedByTheirCaptions) {
-    int checked = 0;
-    for (const ControlSpec& control : description::kControls) {
-        QWidget* widget = nullptr;
-        QAccessible::Role role = QAccessible::NoRole;
-        if (control.kind == ControlKind::CommandButton) {
-            widget = window.command(control.index);
-            role = QAccessible::Button;
-        } else if (control.kind == ControlKind::OptionButton) {
-            widget = window.option(control.index);
-            role = QAccessible::RadioButton;
-        } else {
-            continue;
+    int buttons = 0;
+    for (const ControlSpec* control : ShownControls()) {
+        const bool option = control->kind == ControlKind::OptionButton;
+        if (option || control->kind == ControlKind::CommandButton) {
+            SCOPED_TRACE(ControlId(*control));
+            QAccessibleInterface* button = Accessible(Widget(*control));
+            EXPECT_EQ(button->role(), option ? QAccessible::RadioButton : QAccessible::Button);
+            EXPECT_EQ(button->text(QAccessible::Name), Text(control->text));
+            EXPECT_FALSE(button->state().invisible);
+            EXPECT_TRUE(button->state().focusable);
+            ++buttons;
         }
-        SCOPED_TRACE(std::string(control.text));
-        QAccessibleInterface* button = Accessible(widget);
-        EXPECT_EQ(button->role(), role);
-        EXPECT_EQ(button->text(QAccessible::Name), Text(control.text));
-        EXPECT_FALSE(button->state().invisible);
-        EXPECT_TRUE(button->state().focusable);
-        ++checked;
     }
-    EXPECT_EQ(checked, 7 + 2);
+    EXPECT_EQ(buttons, 7 + 2);
 }
 
 // With three pieces a side the board is "111 0 222" on the first seven cells; the last two are

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ranges>
 
 namespace pebblix::testing {
 namespace {
@@ -19,11 +20,8 @@ std::vector<QString> TabStops(std::int16_t selectedOption) {
             stops.emplace(control->tabIndex, Text(ControlId(*control)));
         }
     }
-    std::vector<QString> names;
-    for (const auto& stop : stops) {
-        names.push_back(stop.second);
-    }
-    return names;
+    const auto names = std::views::values(stops);
+    return {names.begin(), names.end()};
 }
 
 class FocusTest : public WindowTest {
@@ -56,13 +54,9 @@ protected:
 };
 
 TEST_F(FocusTest, OpensInTheRulesTextAndTabVisitsTheStopsInOrder) {
-    const std::vector<QString> stops = TabStops(0);
-    ASSERT_EQ(stops, (std::vector<QString>{"Text1_0", "Command1_0", "Command1_1", "Command1_2",
-                                           "Command1_3", "Command1_4", "Command1_5", "Command1_6",
-                                           "Option1_0"}));
     Open();
     EXPECT_EQ(QApplication::focusWidget(), window.rules());
-    ExpectRounds(stops);
+    ExpectRounds(TabStops(0));
 }
 
 TEST_F(FocusTest, TheSelectedOptionButtonIsTheGroupsOnlyStop) {

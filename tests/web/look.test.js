@@ -34,52 +34,28 @@ after(async () => {
     }
 });
 
-// An option button's box is its label, which holds the round button and the caption.
-async function boxes(page) {
-    return page.evaluate(() => {
-        const client = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
-        const all = { Inf_Igra_Pebblix: { x: client.x, y: client.y, width: client.width,
-            height: client.height } };
-        for (const element of document.querySelectorAll('#Inf_Igra_Pebblix [id]')) {
-            const box = (element.type === 'radio' ? element.labels[0] : element)
-                .getBoundingClientRect();
-            all[element.id] = { x: box.x - client.x, y: box.y - client.y, width: box.width,
-                height: box.height };
-        }
-        return all;
-    });
-}
-
-test('the window is centred and every control sits at its twips / 15', async () => {
-    const { page } = session;
-    await player.play('O1'); // all nine cells shown
-    const got = await boxes(page);
-    const client = got.Inf_Igra_Pebblix;
-    const perPixel = description.form.twipsPerPixel;
-    assert.deepEqual([client.width, client.height],
-        [description.form.width / perPixel, description.form.height / perPixel]);
-    const { viewport } = session;
-    assert.ok(Math.abs(client.x - (viewport.width - client.width) / 2) <= 0.5, 'centred across');
-    assert.ok(Math.abs(client.y - (viewport.height - client.height) / 2) <= 0.5, 'centred down');
-    const expected = h.expectedBoxes(description);
-    for (const control of shownControls()) {
-        const id = h.elementId(control);
-        assert.ok(got[id], `${id} is on the page`);
-        for (const side of ['x', 'y', 'width', 'height']) {
-            assert.ok(Math.abs(got[id][side] - expected.get(id)[side]) < 0.02,
-                `${id} ${side}: ${got[id][side]}, expected ${expected.get(id)[side]}`);
-        }
-    }
-    await player.play('O0');
-    await player.expectSame('back on three per side');
+// The client area's box in the viewport, and every control's within it, by id. An option button's
+// box is its label, which holds the round button and the caption.
+const boxes = (page) => page.evaluate(() => {
+    const client = document.getElementById('Inf_Igra_Pebblix').getBoundingClientRect();
+    const within = (element) => {
+        const { x, y, width, height } = (element.type === 'radio' ? element.labels[0] : element)
+            .getBoundingClientRect();
+        return [element.id, { x: x - client.x, y: y - client.y, width, height }];
+    };
+    const { x, y, width, height } = client;
+    return Object.fromEntries([['Inf_Igra_Pebblix', { x, y, width, height }],
+        ...[...document.querySelectorAll('#Inf_Igra_Pebblix [id]')].map(within)]);
 });
 
-// The window shrinks whole to fit a small screen; on a touch screen it also grows to fill a large
-// one, where every control is then at least 24 CSS pixels each way; taps play. It keeps clear of
-// what a screen's corners, status bar and home indicator leave out (`insets`, as an app on an
-// iPad's or an iPhone's Home Screen has them). Only Chromium emulates a touch screen (mobile
-// emulation); elsewhere the touch screens are skipped.
+// The window is centred on the screen, and every control sits at its twips / 15 times the window's
+// scale: 1 where the window fits, less where it must shrink to fit; on a touch screen the window
+// also grows to fill a large one, where every control is then at least 24 CSS pixels each way; taps
+// play. It keeps clear of what a screen's corners, status bar and home indicator leave out
+// (`insets`, as an app on an iPad's or an iPhone's Home Screen has them). Only Chromium emulates a
+// touch screen (mobile emulation); elsewhere the touch screens are skipped.
 const screens = [
+    { name: 'a desktop window', viewport: { width: 800, height: 600 } },
     { name: 'a narrow desktop window', viewport: { width: 320, height: 480 } },
     { name: 'a phone held upright', viewport: { width: 390, height: 844 }, touch: true },
     { name: 'a phone held sideways', viewport: { width: 844, height: 390 }, touch: true,
@@ -89,25 +65,28 @@ const screens = [
     { name: 'a tablet held upright', viewport: { width: 820, height: 1180 }, touch: true },
 ];
 for (const screen of screens) {
-    test(`on ${screen.name} the whole window is on the screen, unchanged but for its scale`,
+    test(`on ${screen.name} the whole window is centred on the screen, unchanged but for its scale`,
         { skip: screen.touch && !h.can.touch && `no touch screen in ${h.engine}` }, async () => {
         const small = await h.openPage(browser, screen);
         try {
+            // Four per side, so that all nine cells are shown.
+            await small.page.evaluate(() => document.getElementById('Option1_1').click());
             const { top, right, bottom, left } = screen.insets || { top: 0, right: 0, bottom: 0, left: 0 };
             const [width, height] = [screen.viewport.width - left - right,
                 screen.viewport.height - top - bottom];
             const got = await boxes(small.page);
             const client = got.Inf_Igra_Pebblix;
             const form = description.form;
-            const scale = Math.min(width / (form.width / form.twipsPerPixel),
+            const fit = Math.min(width / (form.width / form.twipsPerPixel),
                 height / (form.height / form.twipsPerPixel));
+            const scale = screen.touch ? fit : Math.min(1, fit);
             const [x, y] = [client.x - left, client.y - top];
-            assert.ok(x >= 0 && y >= 0 && x + client.width <= width + 0.5 &&
-                y + client.height <= height + 0.5, `the window at ${JSON.stringify(client)}`);
+            assert.ok(Math.abs(x - (width - client.width) / 2) <= 1 &&
+                Math.abs(y - (height - client.height) / 2) <= 1, `the window at ${JSON.stringify(client)}`);
             assert.ok(Math.abs(client.width / scale - form.width / form.twipsPerPixel) < 0.5,
                 `scaled by ${client.width / (form.width / form.twipsPerPixel)}, not ${scale}`);
             const expected = h.expectedBoxes(description);
-            for (const control of shownControls().filter((c) => c.name !== 'Label2' || c.index < 7)) {
+            for (const control of shownControls()) {
                 const id = h.elementId(control);
                 for (const side of ['x', 'y', 'width', 'height']) {
                     assert.ok(Math.abs(got[id][side] - expected.get(id)[side] * scale) < 0.05,
@@ -125,10 +104,9 @@ for (const screen of screens) {
                     assert.ok(size >= 24, `${id} is ${size} CSS px`);
                 }
             }
+            await small.page.tap('#Option1_0');
             await small.page.tap('#Command1_1');
-            await small.page.tap('#Option1_1');
-            await small.page.tap('#Command1_1');
-            assert.equal(h.boardOf(await h.readState(small.page)), '111120222');
+            assert.equal(h.boardOf(await h.readState(small.page)), '1112022');
         } finally {
             await small.close();
         }
@@ -136,36 +114,19 @@ for (const screen of screens) {
 }
 
 // Where the system has Times New Roman (or a font it stands in with, as fontconfig puts Liberation
-// Serif), the page draws with that; the embedded subset must hold every character by itself. Only
-// Chromium's DevTools tell which font a text was drawn with.
-test('every text is drawn in one font, and the embedded one holds every character',
-    { skip: !h.can.fonts && `no list of used fonts in ${h.engine}` }, async () => {
-    const { page } = session;
-    await player.play('O1');
-    const ids = shownControls().filter((c) => c.text && c.kind !== 'OptionButton').map(h.elementId);
-    const families = async () => new Set(Object.values(await page.fonts(ids)).flat());
-    assert.equal((await families()).size, 1, [...await families()].join(', '));
-    const embedded = await page.evaluate(async () => {
-        await document.fonts.ready;
-        const faces = [...document.fonts].map((face) => face.family);
-        // A style sheet made through CSSOM: the page's policy admits no <style> but its own.
-        const only = new CSSStyleSheet();
-        only.replaceSync(`#Inf_Igra_Pebblix, #Inf_Igra_Pebblix * { font-family: ${faces[0]} !important; }`);
-        document.adoptedStyleSheets = [only];
-        await document.fonts.load(`16px ${faces[0]}`);
-        return faces;
+// Serif), the page draws with that. Only Chromium's DevTools tell which font a text was drawn with.
+// That the embedded font loads: below; that it holds every character: tests/page/check_page.py.
+test('every text is drawn in one font', { skip: !h.can.fonts && `no list of used fonts in ${h.engine}` },
+    async () => {
+        const { page } = session;
+        await player.play('O1');
+        const ids = shownControls().filter((c) => c.text && c.kind !== 'OptionButton').map(h.elementId);
+        const families = new Set(Object.values(await page.fonts(ids)).flat());
+        assert.equal(families.size, 1, [...families].join(', '));
     });
-    assert.equal(embedded.length, 1, 'one embedded font');
-    const used = await families();
-    await page.evaluate(() => { document.adoptedStyleSheets = []; });
-    assert.equal(used.size, 1, [...used].join(', '));
-    assert.match([...used][0], / \(embedded\)$/);
-});
 
 test('the lists, the quotation and the timer are data, not elements', async () => {
     const hidden = description.controls.filter((c) => !c.visible || c.kind === 'Timer');
-    assert.deepEqual(hidden.map(h.elementId).sort(),
-        ['List1_0', 'List1_1', 'List1_2', 'Text1_1', 'Timer1']);
     const { page } = session;
     for (const control of hidden) {
         assert.equal(await page.evaluate((id) => document.getElementById(id), h.elementId(control)),
@@ -175,9 +136,13 @@ test('the lists, the quotation and the timer are data, not elements', async () =
     assert.ok(!(await page.evaluate(() => document.body.innerText)).includes(quotation.trim()));
 });
 
-test('the page holds its icon and its policy refuses the network', async () => {
+test('the page\'s icon and font load from the page itself, and its policy refuses the network', async () => {
     const { page } = session;
     const found = await page.evaluate(async () => {
+        const icon = new Image();
+        icon.src = document.querySelector('link[rel~="icon"]').href;
+        await icon.decode();
+        const fonts = await Promise.all([...document.fonts].map(async (face) => (await face.load()).status));
         const refused = [];
         document.addEventListener('securitypolicyviolation', (e) => refused.push(e.effectiveDirective));
         const settled = (promise) => Promise.race([promise.catch(() => {}),
@@ -188,10 +153,11 @@ test('the page holds its icon and its policy refuses the network', async () => {
             image.onload = image.onerror = resolve;
             image.src = 'http://example.org/icon.png';
         }));
-        return { refused, icon: document.querySelector('link[rel~="icon"]')?.href ?? '' };
+        return { refused, fonts, icon: [icon.src.slice(0, 15), icon.naturalWidth, icon.naturalHeight] };
     });
     assert.deepEqual(found.refused.sort(), ['connect-src', 'img-src']);
-    assert.match(found.icon, /^data:image\//);
+    assert.deepEqual(found.icon, ['data:image/png;', 32, 32]);
+    assert.deepEqual(found.fonts, ['loaded']);
     // The browser's reports of the refusals above, and the image it announced before refusing.
     session.forgive('example.org');
 });
@@ -250,10 +216,6 @@ test('every text, exactly, and the fonts in their sizes', async () => {
         }
         assert.equal(texts[id].px, control.fontPoints * 96 / 72, `${id} font size`);
     }
-    const rules = texts.Text1_0.text.split('\n');
-    assert.equal(rules.length, 13, 'twelve lines, each ended by a line break');
-    assert.equal(rules[8], '', 'line 9 is empty');
-    assert.ok(rules[1].endsWith('. '), 'line 2 ends with a blank');
     assert.equal(texts.Text1_0.readOnly, true);
 });
 

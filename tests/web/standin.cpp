@@ -65,8 +65,8 @@ int standin_next_event() {
     return static_cast<int>(event.kind) * 100 + event.index;
 }
 
-// What the window shows and keeps: {cells: [{text, visible, colour}], options, timer, history,
-// hintStep}.
+// What the window shows: {cells: [{text, visible, colour}], options, timer}, as the browser tests
+// read the page.
 const char* standin_state() {
     std::string cells = "[";
     for (std::int16_t i = 0; i < 9; ++i) {
@@ -83,8 +83,6 @@ const char* standin_state() {
                 .Raw("options",
                      '[' + Flag(window->optionValue(0)) + ',' + Flag(window->optionValue(1)) + ']')
                 .Flag("timer", window->timerEnabled())
-                .Raw("history", JsonList(window->list(0).Rows(), AppendJsonText))
-                .Number("hintStep", window->puzzle().HintStep)
                 .Close();
     return reply.c_str();
 }

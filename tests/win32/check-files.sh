@@ -1,6 +1,7 @@
 #!/bin/sh
 # check-files.sh PROGRAM INSTALLER OBJDUMP: the portable program needs no DLL beside it, for it
-# imports only Windows' own libraries; it is stripped; and it and the installer stay small.
+# imports only Windows' own libraries; and it and the installer stay small (unstripped, the program
+# is twice its budget).
 set -eu
 program=$1
 installer=$2
@@ -12,9 +13,6 @@ for dll in $("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p'); 
     *) echo "$program imports $dll, which Windows does not bring"; failed=1 ;;
     esac
 done
-if ! "$objdump" -t "$program" | grep -q 'no symbols'; then
-    echo "$program still has its symbols"; failed=1
-fi
 check_size() { # FILE KIB
     size=$(wc -c <"$1")
     echo "$1: $((size / 1024)) KiB of at most $2"
