@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "icons/hamburger.xpm"
 
 namespace pebblix {
@@ -183,31 +185,19 @@ void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
 }
 
 void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
-    if (intervalMs > 0) {
-        timer_->start(intervalMs);
-    } else {
-        timer_->stop();
-    }
+    intervalMs > 0 ? timer_->start(intervalMs) : timer_->stop();
 }
 
+// The first time, centres the whole window, title bar and border included, on the screen's free
+// area. The frame's size is known once the window exists on the screen, just before it is first
+// shown; where the platform cannot tell it yet, the client area is centred instead.
 void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (kWindow.centred && !placed_) {
-        placed_ = true;
-        CentreOnScreen();
-    }
-}
-
-// Centres the whole window, title bar and border included, on the screen's free area. The frame's
-// size is known once the window exists on the screen, just before it is first shown; where the
-// platform cannot tell it yet, the client area is centred instead.
-void Inf_Igra_Pebblix::CentreOnScreen() {
     const QScreen* screen = this->screen();
-    if (screen == nullptr) {
-        return;
+    if (kWindow.centred && !std::exchange(placed_, true) && screen != nullptr) {
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
-    const QSize frame = frameGeometry().size();
-    move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 QWidget* Inf_Igra_Pebblix::Widget(std::string_view name, std::int16_t index) const {
