@@ -33,7 +33,7 @@ QRect Pixels(const TwipRect& r) {
 }
 
 QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QColor Colour(Rgb colour) {
