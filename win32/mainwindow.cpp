@@ -39,16 +39,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-// A control's place in twips on the client area: frames hold their controls at their own corner.
-TwipRect OnClientArea(const ControlSpec& control) {
-    TwipRect rect = control.rect;
-    if (const ControlSpec* frame = Container(control)) {
-        rect.left += frame->rect.left;
-        rect.top += frame->rect.top;
-    }
-    return rect;
-}
-
 } // namespace
 
 Inf_Igra_Pebblix::Inf_Igra_Pebblix(HINSTANCE instance) : instance_(instance) {
@@ -358,10 +348,12 @@ void Inf_Igra_Pebblix::Layout(UINT dpi) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// Frames hold their controls at their own corner: the place on the client area is in twips first.
 RECT Inf_Igra_Pebblix::Place(std::size_t ordinal) const {
-    const TwipRect rect = OnClientArea(kControls.at(ordinal));
-    const int left = Pixels(rect.left, dpi_);
-    const int top = Pixels(rect.top, dpi_);
+    const TwipRect& rect = kControls.at(ordinal).rect;
+    const ControlSpec* frame = Container(kControls.at(ordinal));
+    const int left = Pixels(rect.left + (frame ? frame->rect.left : 0), dpi_);
+    const int top = Pixels(rect.top + (frame ? frame->rect.top : 0), dpi_);
     return {left, top, left + Pixels(rect.width, dpi_), top + Pixels(rect.height, dpi_)};
 }
 
