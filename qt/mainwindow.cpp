@@ -67,11 +67,9 @@ void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title
     // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
     // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
     const QImage picture(hamburger_xpm);
-    QIcon icon;
-    for (const int factor : {1, 2}) {
-        icon.addPixmap(QPixmap::fromImage(picture.scaled(
-            picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    }
+    QIcon icon(QPixmap::fromImage(picture));
+    icon.addPixmap(QPixmap::fromImage(
+        picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     setWindowIcon(icon);
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
