@@ -12,9 +12,6 @@
 #include "sharedwindow.h"
 #include "spokennames.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <array>

@@ -2,9 +2,6 @@
 // system's accessibility annotations.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string_view>
