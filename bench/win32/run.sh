@@ -30,14 +30,14 @@ took() {
 wine "$bin/startup_floor.exe" >/dev/null # makes the prefix and warms Wine's files
 # A line a run: the game's window's milliseconds, then the floor's.
 i=0
-times=$(while [ "$i" -lt "$runs" ]; do
+pairs=$(while [ "$i" -lt "$runs" ]; do
     echo "$(took "$bin/startup_window.exe") $(took "$bin/startup_floor.exe")"
     i=$((i + 1))
 done)
 # quartiles EXPRESSION: the first quartile, the median and the third quartile of an awk expression
 # of each run.
 quartiles() {
-    echo "$times" | awk "{ print $1 }" | sort -g |
+    echo "$pairs" | awk "{ print $1 }" | sort -g |
         awk '{ v[NR] = $1 } END { printf "%s %s %s", v[int((NR + 3) / 4)], v[int((NR + 1) / 2)], v[int((3 * NR + 3) / 4)] }'
 }
 set -- $(quartiles '$1')
