@@ -65,12 +65,13 @@ void SharedWindow::Build() {
         }
         frontEnd_.MakeControl(control, Container(control), spokenName);
         if (TakesFocus(control.kind) && control.tabIndex >= 0) {
-            stops.push_back(&control);
+            // Kept in ascending tab order as they come.
+            const auto later = std::find_if(stops.begin(), stops.end(), [&](const ControlSpec* s) {
+                return s->tabIndex > control.tabIndex;
+            });
+            stops.insert(later, &control);
         }
     }
-    std::stable_sort(stops.begin(), stops.end(), [](const ControlSpec* a, const ControlSpec* b) {
-        return a->tabIndex < b->tabIndex;
-    });
     frontEnd_.SetTabOrder(stops);
 }
 
