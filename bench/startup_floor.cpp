@@ -17,9 +17,7 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(kWindow.clientWidth / kTwipsPerPixel,
                         kWindow.clientHeight / kTwipsPerPixel);
     window.setFont(pebblix::WindowFont(kWindow.font));
-    const std::string_view text = Find("Label1", 0)->text;
-    auto* label =
-        new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), &window);
+    auto* label = new QLabel(QString::fromUtf8(Find("Label1", 0)->text), &window);
     label->move(40, 0);
     pebblix::bench::QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);

@@ -3,9 +3,9 @@
 # (MinGW-w64, run under Wine).
 #
 # Neither compiler has a GoogleTest of its own, so the sources in /usr/src/googletest (Debian's
-# googletest package, which libgtest-dev pulls in) are built here and offered under the names
-# find_package(GTest) gives on the host: GTest::gtest and GTest::gtest_main. A test program that
-# links them runs through CMAKE_CROSSCOMPILING_EMULATOR.
+# googletest package, which libgtest-dev pulls in) are built here; from version 1.11 on they name
+# their targets as find_package(GTest) does on the host: GTest::gtest and GTest::gtest_main. A test
+# program that links them runs through CMAKE_CROSSCOMPILING_EMULATOR.
 set(PEBBLIX_GOOGLETEST_SOURCE_DIR /usr/src/googletest
     CACHE PATH "GoogleTest's sources, built for the tests of this tree")
 if(NOT EXISTS "${PEBBLIX_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt")
@@ -24,8 +24,4 @@ target_compile_options(gtest_main PRIVATE -w)
 if(EMSCRIPTEN)
     # The soak-length tests need more than the first heap.
     target_link_options(gtest INTERFACE -sALLOW_MEMORY_GROWTH=1)
-endif()
-if(NOT TARGET GTest::gtest_main) # GoogleTest 1.11 and later name them so themselves
-    add_library(GTest::gtest ALIAS gtest)
-    add_library(GTest::gtest_main ALIAS gtest_main)
 endif()

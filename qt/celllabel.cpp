@@ -26,7 +26,7 @@ CellLabel::CellLabel(QWidget* parent) : QWidget(parent) {
 }
 
 void CellLabel::SetCaption(std::string_view caption) {
-    caption_ = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    caption_ = QString::fromUtf8(caption);
     update();
 }
 

@@ -12,8 +12,6 @@ namespace pebblix {
 
 ColourButton::ColourButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent), face_(face) {
-    setAutoDefault(false);
-    setDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -29,16 +27,12 @@ void ColourButton::paintEvent(QPaintEvent*) {
     }
     qDrawWinButton(&painter, bevel, palette(), sunken, &face);
 
-    QRect label = rect();
-    if (sunken) {
-        label.translate(1, 1);
-    }
     painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(label, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    painter.drawText(sunken ? rect().translated(1, 1) : rect(),
+                     Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {
-        QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
-        painter.setPen(dotted);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }

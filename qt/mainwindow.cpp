@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "icons/hamburger.xpm"
 
 namespace pebblix {
@@ -31,7 +33,7 @@ QRect Pixels(const TwipRect& r) {
 }
 
 QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QColor Colour(Rgb colour) {
@@ -65,11 +67,9 @@ void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title
     // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
     // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
     const QImage picture(hamburger_xpm);
-    QIcon icon;
-    for (const int factor : {1, 2}) {
-        icon.addPixmap(QPixmap::fromImage(picture.scaled(
-            picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    }
+    QIcon icon(QPixmap::fromImage(picture));
+    icon.addPixmap(QPixmap::fromImage(
+        picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     setWindowIcon(icon);
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -183,31 +183,19 @@ void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
 }
 
 void Inf_Igra_Pebblix::SetTimer(int intervalMs) {
-    if (intervalMs > 0) {
-        timer_->start(intervalMs);
-    } else {
-        timer_->stop();
-    }
+    intervalMs > 0 ? timer_->start(intervalMs) : timer_->stop();
 }
 
+// The first time, centres the whole window, title bar and border included, on the screen's free
+// area. The frame's size is known once the window exists on the screen, just before it is first
+// shown; where the platform cannot tell it yet, the client area is centred instead.
 void Inf_Igra_Pebblix::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (kWindow.centred && !placed_) {
-        placed_ = true;
-        CentreOnScreen();
-    }
-}
-
-// Centres the whole window, title bar and border included, on the screen's free area. The frame's
-// size is known once the window exists on the screen, just before it is first shown; where the
-// platform cannot tell it yet, the client area is centred instead.
-void Inf_Igra_Pebblix::CentreOnScreen() {
     const QScreen* screen = this->screen();
-    if (screen == nullptr) {
-        return;
+    if (kWindow.centred && !std::exchange(placed_, true) && screen != nullptr) {
+        const QSize frame = frameGeometry().size();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
-    const QSize frame = frameGeometry().size();
-    move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 QWidget* Inf_Igra_Pebblix::Widget(std::string_view name, std::int16_t index) const {

@@ -61,7 +61,6 @@ private:
 
     QWidget* CreateWidget(const description::ControlSpec& control, QWidget* parent);
     QWidget* Widget(std::string_view name, std::int16_t index) const;
-    void CentreOnScreen();
 
     // Each shown control's widget, by its ordinal in the description.
     std::array<QWidget*, description::kControls.size()> widgets_{};

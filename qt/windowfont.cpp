@@ -7,10 +7,9 @@ namespace pebblix {
 
 QFont WindowFont(const description::FontSpec& wanted) {
     QFont font;
-    font.setFamilies(
-        {QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())),
-         QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-         QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    font.setFamilies({QString::fromUtf8(wanted.face), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("Tinos"), QStringLiteral("DejaVu Serif"),
+                      QStringLiteral("serif")});
     // Cyrillic and Latin text needs no shaping, and without it the rules text is laid out in far
     // less time; all it gives up is kerning.
     font.setStyleHint(QFont::Serif, QFont::PreferNoShaping);

@@ -96,6 +96,15 @@ def licence_text(copyright_path):
     return (notice + body).replace("--", "- -")
 
 
+def fill(text, parts, what):
+    """`text` with each key of `parts` replaced by its value; the text must hold each exactly once."""
+    for key, value in parts.items():
+        if text.count(key) != 1:
+            sys.exit("assemble.py: the %s must hold %s exactly once" % (what, key))
+        text = text.replace(key, value)
+    return text
+
+
 def inline_hashes(page, tag):
     """The Content-Security-Policy sources of the page's inline <tag> elements: their hashes. An
     inert script (one of another type) is counted too: the page runs its text as a script."""
@@ -117,7 +126,7 @@ def make_page(args):
     # The message shown where the game cannot start is in the page's font too.
     messages = re.findall(r'<p [^>]*role="alert"[^>]*>([^<]*)</p>', page)
     font = font_subset(args.font, shown_characters(window, messages))
-    parts = {
+    page = fill(page, {
         "@TITLE@": html.escape(window["form"]["title"], quote=False),
         "@SUMMARY@": html.escape(args.summary),
         "@CLIENT_STYLE@": client["style"],
@@ -126,16 +135,10 @@ def make_page(args):
         "@FONT@": data_url("font/woff2", font),
         "@FONT_LICENCE@": licence_text(args.licence),
         **scripts,
-    }
-    for key, value in parts.items():
-        if page.count(key) != 1:
-            sys.exit("assemble.py: the template must hold %s exactly once" % key)
-        page = page.replace(key, value)
+    }, "template")
     # Last, when every script and style is in its final form; the policy itself is in neither.
-    for key, tag in (("@SCRIPT_HASHES@", "script"), ("@STYLE_HASHES@", "style")):
-        if page.count(key) != 1:
-            sys.exit("assemble.py: the template must hold %s exactly once" % key)
-        page = page.replace(key, inline_hashes(page, tag))
+    page = fill(page, {"@SCRIPT_HASHES@": inline_hashes(page, "script"),
+                       "@STYLE_HASHES@": inline_hashes(page, "style")}, "template")
     with open(args.output, "w", encoding="utf-8") as out:
         out.write(page)
 
@@ -154,9 +157,9 @@ def make_site(args):
     icons = []
     for size in (192, 512):
         for purpose in ("any", "maskable"):
-            name = "icon-%d%s.png" % (size, "" if purpose == "any" else "-maskable")
-            files[name] = icon(args, "hamburger-%d%s.png"
-                               % (size, "" if purpose == "any" else "-maskable"))
+            suffix = "" if purpose == "any" else "-maskable"
+            name = "icon-%d%s.png" % (size, suffix)
+            files[name] = icon(args, "hamburger-%d%s.png" % (size, suffix))
             icons.append({"src": name, "sizes": "%dx%d" % (size, size), "type": "image/png",
                           "purpose": purpose})
     manifest = {
@@ -180,12 +183,9 @@ def make_site(args):
     version = hashlib.sha256()
     for name, body in files.items():
         version.update(name.encode("utf-8") + b"\0" + hashlib.sha256(body).digest())
-    worker = open(args.worker, encoding="utf-8").read()
-    for key, value in (("@FILES@", json.dumps(list(files)).replace('"', "'")),
-                       ("@VERSION@", version.hexdigest()[:20])):
-        if worker.count(key) != 1:
-            sys.exit("assemble.py: the worker must hold %s exactly once" % key)
-        worker = worker.replace(key, value)
+    worker = fill(open(args.worker, encoding="utf-8").read(),
+                  {"@FILES@": json.dumps(list(files)).replace('"', "'"),
+                   "@VERSION@": version.hexdigest()[:20]}, "worker")
     files["sw.js"] = worker.encode("utf-8")
     os.makedirs(args.site, exist_ok=True)
     for name, body in files.items():

@@ -9,7 +9,7 @@ namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-Pairs::iterator FindPair(Pairs& pairs, std::string_view name) {
+template <typename P> auto FindPair(P& pairs, std::string_view name) {
     return std::find_if(pairs.begin(), pairs.end(), [&](const auto& p) { return p.first == name; });
 }
 
@@ -22,21 +22,20 @@ void SetPair(Pairs& pairs, std::string_view name, std::string_view value) {
     }
 }
 
+void ErasePair(Pairs& pairs, std::string_view name) {
+    std::erase_if(pairs, [&](const auto& p) { return p.first == name; });
+}
+
 } // namespace
 
 std::string Escape(std::string_view text, bool attribute) {
     std::string out;
     for (const char c : text) {
-        const std::string_view entity = c == '&'                ? "&amp;"
-                                        : c == '<'              ? "&lt;"
-                                        : c == '>'              ? "&gt;"
-                                        : c == '"' && attribute ? "&quot;"
-                                                                : "";
-        if (entity.empty()) {
-            out += c;
-        } else {
-            out += entity;
-        }
+        out += c == '&'                ? "&amp;"
+               : c == '<'              ? "&lt;"
+               : c == '>'              ? "&gt;"
+               : c == '"' && attribute ? "&quot;"
+                                       : std::string(1, c);
     }
     return out;
 }
@@ -47,22 +46,12 @@ Element& Element::Set(std::string_view name, std::string_view value) {
 }
 
 Element& Element::Unset(std::string_view name) {
-    const auto found = FindPair(attributes_, name);
-    if (found != attributes_.end()) {
-        attributes_.erase(found);
-    }
+    ErasePair(attributes_, name);
     return *this;
 }
 
 Element& Element::Style(std::string_view property, std::string_view value) {
-    if (value.empty()) {
-        const auto found = FindPair(style_, property);
-        if (found != style_.end()) {
-            style_.erase(found);
-        }
-    } else {
-        SetPair(style_, property, value);
-    }
+    value.empty() ? ErasePair(style_, property) : SetPair(style_, property, value);
     return *this;
 }
 
@@ -84,12 +73,8 @@ void Element::MoveToEnd(const Element& child) {
 }
 
 std::string_view Element::Attribute(std::string_view name) const {
-    for (const auto& [key, value] : attributes_) {
-        if (key == name) {
-            return value;
-        }
-    }
-    return {};
+    const auto found = FindPair(attributes_, name);
+    return found != attributes_.end() ? std::string_view(found->second) : std::string_view();
 }
 
 std::string Element::Markup(std::string& rules) const {

@@ -4,6 +4,7 @@
 #include "controlnames.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -24,12 +25,8 @@ std::string Px(int pixels) {
 
 // "#rrggbb", in lower case.
 std::string Hex(Rgb colour) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex = "#";
-    for (const std::uint8_t component : {colour.r, colour.g, colour.b}) {
-        hex += kDigits[component >> 4];
-        hex += kDigits[component & 15];
-    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.r, colour.g, colour.b);
     return hex;
 }
 
@@ -207,11 +204,7 @@ void MarkupFrontEnd::ShowCaption(const ControlSpec& cell, std::string_view capti
 }
 
 void MarkupFrontEnd::ShowVisible(const ControlSpec& cell, bool visible) {
-    if (visible) {
-        Of(cell).Unset("hidden");
-    } else {
-        Of(cell).Set("hidden");
-    }
+    visible ? Of(cell).Unset("hidden") : Of(cell).Set("hidden");
 }
 
 void MarkupFrontEnd::ShowColour(const ControlSpec& cell, Rgb colour) {

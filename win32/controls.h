@@ -4,9 +4,6 @@
 
 #include "description.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string>

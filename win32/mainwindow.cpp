@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <tuple>
+
 namespace pebblix {
 
 using namespace description;
@@ -15,22 +18,14 @@ using win32::Wide;
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
-// A fixed border with a system menu and a close box, and neither minimise nor maximise box.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kWindowExStyle = 0;
 
+// The game's window has a fixed border with a system menu and a close box, and neither minimise
+// nor maximise box.
 DWORD WindowStyle(const WindowSpec& spec) {
-    DWORD style = kWindowStyle;
-    if (!spec.systemMenu) {
-        style &= ~static_cast<DWORD>(WS_SYSMENU);
-    }
-    if (spec.minMaxBoxes) {
-        style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    }
-    if (!spec.fixedBorder) {
-        style |= WS_THICKFRAME;
-    }
-    return style;
+    return WS_OVERLAPPED | WS_CAPTION | (spec.systemMenu ? WS_SYSMENU : 0) |
+           (spec.minMaxBoxes ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0) |
+           (spec.fixedBorder ? 0 : WS_THICKFRAME);
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -42,16 +37,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpszClassName = Inf_Igra_Pebblix::kClassName;
     // A second window of the process finds the class already there, which is as good.
     RegisterClassExW(&windowClass);
-}
-
-// A control's place in twips on the client area: frames hold their controls at their own corner.
-TwipRect OnClientArea(const ControlSpec& control) {
-    TwipRect rect = control.rect;
-    if (const ControlSpec* frame = Container(control)) {
-        rect.left += frame->rect.left;
-        rect.top += frame->rect.top;
-    }
-    return rect;
 }
 
 } // namespace
@@ -75,11 +60,8 @@ Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
     for (const auto& [colour, brush] : brushes_) {
         DeleteObject(brush);
     }
-    for (HICON icon : {bigIcon_, smallIcon_}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
-    }
+    DestroyIcon(bigIcon_);
+    DestroyIcon(smallIcon_);
 }
 
 void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title) {
@@ -95,10 +77,9 @@ void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec
                                    std::string_view spokenName) {
     const std::size_t ordinal = description::Ordinal(control);
     // Arrows move within a group: only the option buttons of one frame share one.
-    const bool groupGoesOn =
-        control.kind == ControlKind::OptionButton && lastMade_ >= 0 &&
-        kControls.at(static_cast<std::size_t>(lastMade_)).kind == ControlKind::OptionButton &&
-        kControls.at(static_cast<std::size_t>(lastMade_)).container == control.container;
+    const bool groupGoesOn = control.kind == ControlKind::OptionButton && lastMade_ != nullptr &&
+                             lastMade_->kind == ControlKind::OptionButton &&
+                             lastMade_->container == control.container;
     DWORD style = WS_VISIBLE | (groupGoesOn ? 0 : WS_GROUP);
     DWORD exStyle = 0;
     const wchar_t* windowClass = WC_BUTTONW;
@@ -129,11 +110,11 @@ void Inf_Igra_Pebblix::MakeControl(const ControlSpec& control, const ControlSpec
         exStyle |= WS_EX_CLIENTEDGE;
         break;
     }
-    HWND made =
-        win32::MakeChild(hwnd_, windowClass, Wide(control.text), style, exStyle,
-                         kFirstId + static_cast<int>(ordinal), Font(control.font), Place(ordinal));
+    HWND made = win32::MakeChild(hwnd_, windowClass, Wide(control.text), style, exStyle,
+                                 kFirstId + static_cast<int>(ordinal), fonts_.at(control.font),
+                                 Place(ordinal));
     controls_.at(ordinal) = made;
-    lastMade_ = static_cast<int>(ordinal);
+    lastMade_ = &control;
     if (control.backColor) {
         colours_.at(ordinal) = win32::Colour(*control.backColor);
     }
@@ -151,30 +132,27 @@ void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
     constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     HWND previous = HWND_TOP;
     for (const ControlSpec* stop : stops) {
-        HWND control = controls_.at(description::Ordinal(*stop));
-        SetWindowPos(control, previous, 0, 0, 0, 0, kOrderOnly);
-        previous = control;
+        SetWindowPos(control(*stop), previous, 0, 0, 0, 0, kOrderOnly);
+        previous = control(*stop);
     }
-    for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::Frame && controls_.at(description::Ordinal(control))) {
-            SetWindowPos(controls_.at(description::Ordinal(control)), HWND_BOTTOM, 0, 0, 0, 0,
-                         kOrderOnly);
+    for (const ControlSpec& spec : kControls) {
+        if (spec.kind == ControlKind::Frame && control(spec) != nullptr) {
+            SetWindowPos(control(spec), HWND_BOTTOM, 0, 0, 0, 0, kOrderOnly);
         }
     }
     if (!stops.empty()) {
-        focus_ = controls_.at(description::Ordinal(*stops.front()));
+        focus_ = control(*stops.front());
     }
 }
 
 void Inf_Igra_Pebblix::ShowCaption(const ControlSpec& cell, std::string_view caption,
                                    std::string_view spokenName) {
-    HWND control = controls_.at(description::Ordinal(cell));
-    SetWindowTextW(control, Wide(caption).c_str());
-    spokenNames_.Name(control, spokenName);
+    SetWindowTextW(control(cell), Wide(caption).c_str());
+    spokenNames_.Name(control(cell), spokenName);
 }
 
 void Inf_Igra_Pebblix::ShowVisible(const ControlSpec& cell, bool visible) {
-    ShowWindow(controls_.at(description::Ordinal(cell)), visible ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(control(cell), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void Inf_Igra_Pebblix::ShowColour(const ControlSpec& cell, Rgb colour) {
@@ -281,19 +259,17 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) {
                 focus_ = focus;
             }
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
+            return 0;
         }
-        return 0;
+        [[fallthrough]];
     case WM_SETFOCUS:
         if (focus_ != nullptr) {
             SetFocus(focus_);
         }
         return 0;
-    case WM_GETDPISCALEDSIZE: {
+    case WM_GETDPISCALEDSIZE:
         *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<UINT>(wParam));
         return TRUE;
-    }
     case WM_DPICHANGED: {
         Layout(HIWORD(wParam));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -326,28 +302,25 @@ LRESULT Inf_Igra_Pebblix::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // A click acts once. An owner-drawn button reports a quick second click as a double click only,
 // and a double click on an option button comes after a click that already selected it.
 void Inf_Igra_Pebblix::Command(int id, int code, HWND control) {
-    if (control == nullptr && id == IDOK) {
-        // Enter, as the dialog manager reports it: it presses the focused command button.
-        const int focused = Ordinal(GetFocus());
-        if (focused >= 0 &&
-            kControls.at(static_cast<std::size_t>(focused)).kind == ControlKind::CommandButton) {
-            shared_.Click(kControls.at(static_cast<std::size_t>(focused)));
-        }
+    // Enter, as the dialog manager reports it: it presses the focused command button.
+    const bool enter = control == nullptr && id == IDOK;
+    const std::size_t ordinal = Ordinal(enter ? GetFocus() : control);
+    if (ordinal == kControls.size()) {
         return;
     }
-    const int ordinal = Ordinal(control);
-    if (ordinal >= 0 && (code == BN_CLICKED || code == BN_DBLCLK)) {
-        shared_.Click(kControls.at(static_cast<std::size_t>(ordinal)));
+    const ControlSpec& clicked = kControls[ordinal];
+    if (enter ? clicked.kind == ControlKind::CommandButton
+              : code == BN_CLICKED || code == BN_DBLCLK) {
+        shared_.Click(clicked);
     }
 }
 
 void Inf_Igra_Pebblix::Layout(UINT dpi) {
     dpi_ = dpi;
-    std::vector<std::pair<const FontSpec*, HFONT>> old = std::move(fonts_);
-    fonts_.clear();
+    const std::map<const FontSpec*, HFONT> old = std::exchange(fonts_, {});
     for (const ControlSpec& control : kControls) {
-        if (Font(control.font) == nullptr) {
-            fonts_.emplace_back(control.font, win32::MakeFont(*control.font, dpi));
+        if (!fonts_.contains(control.font)) {
+            fonts_[control.font] = win32::MakeFont(*control.font, dpi);
         }
     }
     for (std::size_t ordinal = 0; ordinal < kControls.size(); ++ordinal) {
@@ -357,35 +330,30 @@ void Inf_Igra_Pebblix::Layout(UINT dpi) {
                          place.right - place.left, place.bottom - place.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             SendMessageW(controls_[ordinal], WM_SETFONT,
-                         reinterpret_cast<WPARAM>(Font(kControls[ordinal].font)), TRUE);
+                         reinterpret_cast<WPARAM>(fonts_.at(kControls[ordinal].font)), TRUE);
         }
     }
     for (const auto& [described, font] : old) {
         DeleteObject(font);
     }
     // The picture at the sizes this DPI wants of a title bar's and a task switcher's icon.
-    const auto load = [&](int metric) {
-        return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PEBBLIX), IMAGE_ICON,
-                                             GetSystemMetricsForDpi(metric, dpi),
-                                             GetSystemMetricsForDpi(metric, dpi), 0));
-    };
-    const std::pair<HICON*, std::pair<WPARAM, int>> icons[] = {
-        {&bigIcon_, {ICON_BIG, SM_CXICON}}, {&smallIcon_, {ICON_SMALL, SM_CXSMICON}}};
-    for (const auto& [icon, kind] : icons) {
-        HICON made = load(kind.second);
-        SendMessageW(hwnd_, WM_SETICON, kind.first, reinterpret_cast<LPARAM>(made));
-        if (*icon != nullptr) {
-            DestroyIcon(*icon);
-        }
-        *icon = made;
+    for (const auto& [icon, which, metric] : {std::tuple{&bigIcon_, ICON_BIG, SM_CXICON},
+                                              std::tuple{&smallIcon_, ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetricsForDpi(metric, dpi);
+        HICON made = static_cast<HICON>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PEBBLIX), IMAGE_ICON, size, size, 0));
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(made));
+        DestroyIcon(std::exchange(*icon, made));
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// Frames hold their controls at their own corner: the place on the client area is in twips first.
 RECT Inf_Igra_Pebblix::Place(std::size_t ordinal) const {
-    const TwipRect rect = OnClientArea(kControls.at(ordinal));
-    const int left = Pixels(rect.left, dpi_);
-    const int top = Pixels(rect.top, dpi_);
+    const TwipRect& rect = kControls.at(ordinal).rect;
+    const ControlSpec* frame = Container(kControls.at(ordinal));
+    const int left = Pixels(rect.left + (frame ? frame->rect.left : 0), dpi_);
+    const int top = Pixels(rect.top + (frame ? frame->rect.top : 0), dpi_);
     return {left, top, left + Pixels(rect.width, dpi_), top + Pixels(rect.height, dpi_)};
 }
 
@@ -412,32 +380,21 @@ SIZE Inf_Igra_Pebblix::FrameSize(UINT dpi) const {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-HFONT Inf_Igra_Pebblix::Font(const FontSpec* font) const {
-    for (const auto& [described, made] : fonts_) {
-        if (described == font) {
-            return made;
-        }
-    }
-    return nullptr;
-}
-
 HBRUSH Inf_Igra_Pebblix::Brush(COLORREF colour) {
-    auto [place, added] = brushes_.try_emplace(colour, nullptr);
-    if (added) {
-        place->second = CreateSolidBrush(colour);
+    HBRUSH& brush = brushes_[colour];
+    if (brush == nullptr) {
+        brush = CreateSolidBrush(colour);
     }
-    return place->second;
+    return brush;
 }
 
 LRESULT Inf_Igra_Pebblix::StaticColours(HDC dc, HWND control) {
-    const int ordinal = Ordinal(control);
-    if (ordinal >= 0 && colours_.at(static_cast<std::size_t>(ordinal))) {
-        const COLORREF colour = *colours_[static_cast<std::size_t>(ordinal)];
-        SetBkColor(dc, colour);
-        return reinterpret_cast<LRESULT>(Brush(colour));
+    const std::size_t ordinal = Ordinal(control);
+    if (ordinal < kControls.size() && colours_[ordinal]) {
+        SetBkColor(dc, *colours_[ordinal]);
+        return reinterpret_cast<LRESULT>(Brush(*colours_[ordinal]));
     }
-    if (ordinal >= 0 &&
-        kControls.at(static_cast<std::size_t>(ordinal)).kind == ControlKind::TextBox) {
+    if (ordinal < kControls.size() && kControls[ordinal].kind == ControlKind::TextBox) {
         // A read-only text box keeps the white of one that can be typed into.
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
@@ -449,8 +406,8 @@ LRESULT Inf_Igra_Pebblix::StaticColours(HDC dc, HWND control) {
 // A raised face of the button's colour, sunken while pressed, with the system's focus marks: a
 // dark outline and a dotted rectangle, unless the keyboard has not been used yet.
 void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
-    const int ordinal = Ordinal(item.hwndItem);
-    if (ordinal < 0) {
+    const std::size_t ordinal = Ordinal(item.hwndItem);
+    if (ordinal == kControls.size()) {
         return;
     }
     HDC dc = item.hDC;
@@ -462,7 +419,7 @@ void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
         FrameRect(dc, &face, GetSysColorBrush(COLOR_WINDOWFRAME));
         InflateRect(&face, -1, -1);
     }
-    FillRect(dc, &face, Brush(colours_.at(static_cast<std::size_t>(ordinal)).value_or(0)));
+    FillRect(dc, &face, Brush(colours_[ordinal].value_or(0)));
     DrawEdge(dc, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     wchar_t text[64] = {};
@@ -471,7 +428,7 @@ void Inf_Igra_Pebblix::DrawButton(const DRAWITEMSTRUCT& item) {
     if (pushed) {
         OffsetRect(&label, 1, 1);
     }
-    HGDIOBJ previous = SelectObject(dc, Font(kControls.at(static_cast<std::size_t>(ordinal)).font));
+    HGDIOBJ previous = SelectObject(dc, fonts_.at(kControls[ordinal].font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawTextW(dc, text, length, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -501,16 +458,10 @@ void Inf_Igra_Pebblix::EraseBackground(HDC dc) {
     }
 }
 
-int Inf_Igra_Pebblix::Ordinal(HWND control) const {
-    if (control == nullptr) {
-        return -1;
-    }
-    const int ordinal = GetDlgCtrlID(control) - kFirstId;
-    if (ordinal < 0 || ordinal >= static_cast<int>(kControls.size()) ||
-        controls_[static_cast<std::size_t>(ordinal)] != control) {
-        return -1;
-    }
-    return ordinal;
+std::size_t Inf_Igra_Pebblix::Ordinal(HWND control) const {
+    return control == nullptr ? kControls.size()
+                              : static_cast<std::size_t>(std::ranges::find(controls_, control) -
+                                                         controls_.begin());
 }
 
 } // namespace pebblix

@@ -12,16 +12,12 @@
 #include "sharedwindow.h"
 #include "spokennames.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <array>
 #include <map>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace pebblix {
 
@@ -81,14 +77,13 @@ private:
     RECT Place(std::size_t ordinal) const;
     SIZE FrameSize(UINT dpi) const;
     void FitClientArea(int left, int top);
-    HFONT Font(const description::FontSpec* font) const;
     HBRUSH Brush(COLORREF colour);
     // What a static control, a group frame or an option button is painted with.
     LRESULT StaticColours(HDC dc, HWND control);
     void DrawButton(const DRAWITEMSTRUCT& item);
     void EraseBackground(HDC dc);
-    // The ordinal of a control of this window, or -1.
-    int Ordinal(HWND control) const;
+    // The ordinal of a control of this window, or kControls.size() for any other window.
+    std::size_t Ordinal(HWND control) const;
     void Command(int id, int code, HWND control);
 
     HINSTANCE instance_;
@@ -97,14 +92,14 @@ private:
     int timerInterval_ = 0;
     bool closing_ = false;
     COLORREF windowColour_ = 0;
-    // The ordinal of the control made last, while the window is built.
-    int lastMade_ = -1;
+    // The control made last, while the window is built.
+    const description::ControlSpec* lastMade_ = nullptr;
     // The control that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
     std::array<HWND, description::kControls.size()> controls_{};
     // The colour each control is painted in, where it has its own.
     std::array<std::optional<COLORREF>, description::kControls.size()> colours_{};
-    std::vector<std::pair<const description::FontSpec*, HFONT>> fonts_;
+    std::map<const description::FontSpec*, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -36,13 +36,11 @@ SpokenNames::~SpokenNames() {
     }
 }
 
-bool SpokenNames::Name(HWND control, std::string_view name) {
-    if (services_ == nullptr) {
-        return false;
+void SpokenNames::Name(HWND control, std::string_view name) {
+    if (services_ != nullptr) {
+        services_->SetHwndPropStr(control, kClient, CHILDID_SELF, PROPID_ACC_NAME,
+                                  Wide(name).c_str());
     }
-    const std::wstring text = Wide(name);
-    return SUCCEEDED(
-        services_->SetHwndPropStr(control, kClient, CHILDID_SELF, PROPID_ACC_NAME, text.c_str()));
 }
 
 void SpokenNames::Forget(HWND control) {

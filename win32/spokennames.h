@@ -2,9 +2,6 @@
 // system's accessibility annotations.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string_view>
@@ -23,8 +20,8 @@ public:
     SpokenNames(const SpokenNames&) = delete;
     SpokenNames& operator=(const SpokenNames&) = delete;
 
-    // Names the control from now on; a later call renames it. False where the system refused.
-    bool Name(HWND control, std::string_view name);
+    // Names the control from now on; a later call renames it.
+    void Name(HWND control, std::string_view name);
     // Takes back every name given to the control: due before it is destroyed.
     void Forget(HWND control);
 

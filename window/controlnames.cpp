@@ -5,32 +5,16 @@
 namespace pebblix::description {
 
 std::string ControlId(const ControlSpec& control) {
-    std::string id(control.name);
-    if (control.index >= 0) {
-        id += '_';
-        id += DecimalText(control.index);
-    }
-    return id;
+    const std::string name(control.name);
+    return control.index < 0 ? name : name + '_' + DecimalText(control.index);
 }
 
 std::string CellName(std::int16_t index, std::string_view caption) {
-    std::string_view piece;
-    switch (NumericValue(caption)) {
-    case 1:
-        piece = "единица";
-        break;
-    case 2:
-        piece = "двойка";
-        break;
-    default:
-        piece = "празно";
-        break;
-    }
-    std::string name = "Поле ";
-    name += DecimalText(index + 1);
-    name += ": ";
-    name += piece;
-    return name;
+    const int piece = NumericValue(caption);
+    return "Поле " + DecimalText(index + 1) + ": " +
+           (piece == 1   ? "единица"
+            : piece == 2 ? "двойка"
+                         : "празно");
 }
 
 } // namespace pebblix::description

@@ -16,12 +16,12 @@ namespace pebblix {
 class MemoryList final : public ListObject {
 public:
     MemoryList() = default;
-    explicit MemoryList(std::span<const std::string_view> rows);
+    explicit MemoryList(std::span<const std::string_view> rows) : rows_(rows.begin(), rows.end()) {}
 
-    void Clear() override;
-    void AddItem(std::string_view text) override;
+    void Clear() override { rows_.clear(); }
+    void AddItem(std::string_view text) override { rows_.emplace_back(text); }
     void RemoveItem(std::int16_t k) override;
-    std::int16_t ListCount() const override;
+    std::int16_t ListCount() const override { return static_cast<std::int16_t>(rows_.size()); }
     std::string List(std::int16_t k) const override;
 
     const std::vector<std::string>& Rows() const { return rows_; }

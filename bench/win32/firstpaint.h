@@ -1,9 +1,6 @@
 // firstpaint.h: the benchmarks' end of a start-up: every window has painted its first frame.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace pebblix::bench {

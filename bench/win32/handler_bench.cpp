@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -14,17 +15,12 @@ using namespace pebblix;
 namespace {
 
 double Median(const std::function<void()>& run, int times) {
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
+    using Clock = std::chrono::steady_clock;
     std::vector<double> took;
     for (int i = 0; i < times; ++i) {
-        LARGE_INTEGER start{};
-        LARGE_INTEGER end{};
-        QueryPerformanceCounter(&start);
+        const auto start = Clock::now();
         run();
-        QueryPerformanceCounter(&end);
-        took.push_back(1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                       static_cast<double>(frequency.QuadPart));
+        took.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
     std::nth_element(took.begin(), took.begin() + times / 2, took.end());
     return took[static_cast<std::size_t>(times / 2)];

@@ -28,28 +28,23 @@ took() {
 }
 
 wine "$bin/startup_floor.exe" >/dev/null # makes the prefix and warms Wine's files
-ratios=""
-windows=""
-floors=""
+# A line a run: the game's window's milliseconds, then the floor's.
 i=0
-while [ "$i" -lt "$runs" ]; do
-    w=$(took "$bin/startup_window.exe")
-    f=$(took "$bin/startup_floor.exe")
-    windows="$windows $w"
-    floors="$floors $f"
-    ratios="$ratios $(echo "$w $f" | awk '{ printf "%.4f", $1 / $2 }')"
+pairs=$(while [ "$i" -lt "$runs" ]; do
+    echo "$(took "$bin/startup_window.exe") $(took "$bin/startup_floor.exe")"
     i=$((i + 1))
-done
-# quartiles LIST: the first quartile, the median and the third quartile.
+done)
+# quartiles EXPRESSION: the first quartile, the median and the third quartile of an awk expression
+# of each run.
 quartiles() {
-    echo "$1" | tr ' ' '\n' | grep . | sort -g |
+    echo "$pairs" | awk "{ print $1 }" | sort -g |
         awk '{ v[NR] = $1 } END { printf "%s %s %s", v[int((NR + 3) / 4)], v[int((NR + 1) / 2)], v[int((3 * NR + 3) / 4)] }'
 }
-set -- $(quartiles "$windows")
+set -- $(quartiles '$1')
 echo "start-up, game's window: median $2 ms (quartiles $1-$3), $runs runs"
-set -- $(quartiles "$floors")
+set -- $(quartiles '$2')
 echo "start-up, floor:         median $2 ms (quartiles $1-$3)"
-set -- $(quartiles "$ratios")
+set -- $(quartiles 'sprintf("%.4f", $1 / $2)')
 echo "start-up ratio: median $2 (quartiles $1-$3); goal at most 1.10"
 wine "$bin/handler_bench.exe"
 for file in build/windows/pebblix.exe build/windows/pebblix-*-x64.msi; do
