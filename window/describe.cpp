@@ -2,8 +2,8 @@
 //
 // Run once at build time; what reads the window outside C++ reads this instead of the C++ headers:
 // the page's assembly (its title, the texts its font must draw, the web app's names and colours),
-// the browser tests (every control's kind, place, colour and text, and the stored solutions) and
-// the check of the manual pages (the buttons' captions). The document's members:
+// the page's checks and the browser tests (every control's kind, place, colour and text, and the
+// stored solutions). The document's members:
 //   form       {title, width, height, backColor, twipsPerPixel}: the window's own settings, its
 //              client area in twips;
 //   controls   [{name, index, kind, container, rect, backColor, text, fontPoints, tabIndex,

@@ -45,11 +45,7 @@ void SharedWindow::Build() {
             break;
         }
         if (!control.visible) {
-            // The quotation: kept in the description, never shown.
-            if (control.kind == ControlKind::TextBox) {
-                hiddenTexts_.at(index) = control.text;
-            }
-            continue;
+            continue; // the quotation: kept in the description, never shown
         }
         std::string spokenName;
         if (IsCell(control)) {

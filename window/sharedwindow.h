@@ -38,7 +38,7 @@ public:
     SharedWindow& operator=(const SharedWindow&) = delete;
 
     // Walks the description once: makes the window and every shown control through the front end,
-    // keeps the lists, the hidden text and the timer as data, and sets the keyboard order.
+    // keeps the lists and the timer as data, and sets the keyboard order.
     void Build();
 
     // The window's events, each run to its end before the cells are shown.
@@ -71,8 +71,6 @@ public:
     const MemoryList& list(std::int16_t index) const { return lists_.at(index); }
     bool optionValue(std::int16_t index) const { return options_.at(index).value; }
     bool timerEnabled() const { return timer_.enabled; }
-    // The text of a text box the window keeps but never shows (the quotation); empty otherwise.
-    std::string_view hiddenText(std::int16_t index) const { return hiddenTexts_.at(index); }
 
 private:
     struct Option final : OptionObject {
@@ -103,7 +101,6 @@ private:
     std::array<const description::ControlSpec*, 9> cellSpecs_{};
     std::array<MemoryList, 3> lists_;
     std::array<Option, 2> options_;
-    std::array<std::string_view, 2> hiddenTexts_{};
     Timer timer_{frontEnd_};
 };
 

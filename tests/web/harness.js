@@ -29,9 +29,9 @@ const sitePath = path.resolve(process.env.PEBBLIX_SITE || path.join(pagePath, '.
 
 // The window's description as window/describe.cpp writes it at build time: the file, and what it
 // holds, {form, controls, solutions}. The tests take every coordinate, colour and text from it.
-const exportPath = () => path.resolve(process.env.PEBBLIX_EXPORT ||
+const descriptionPath = () => path.resolve(process.env.PEBBLIX_DESCRIPTION ||
     path.join(pagePath, '..', 'window', 'description.json'));
-const description = () => JSON.parse(fs.readFileSync(exportPath(), 'utf8'));
+const description = () => JSON.parse(fs.readFileSync(descriptionPath(), 'utf8'));
 
 // Watches the page's 400 ms timer from inside the page, before the page's own script runs: which
 // timers are armed, and the board right after each tick. The page itself offers nothing to tests.
@@ -232,7 +232,7 @@ function siteVersion(folder, edit) {
     execFileSync(process.env.PEBBLIX_PYTHON || 'python3', [source('web', 'assemble.py'),
         '--site', folder, '--page', path.join(folder, 'pebblix.html'), '--summary', manifest.description,
         '--icons', source('window', 'icons'),
-        '--worker', source('web', 'sw.js.in'), '--description', exportPath()]);
+        '--worker', source('web', 'sw.js.in'), '--description', descriptionPath()]);
     return folder;
 }
 
