@@ -61,8 +61,8 @@ Inf_Igra_Pebblix::Inf_Igra_Pebblix(QWidget* parent) : QWidget(parent) {
 
 Inf_Igra_Pebblix::~Inf_Igra_Pebblix() = default;
 
-void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title) {
-    setObjectName(Text(spec.name));
+void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& settings, std::string_view title) {
+    setObjectName(Text(settings.name));
     setWindowTitle(Text(title));
     // The 32 x 32 drawing and, for title bars on dense screens, the same drawing with each pixel
     // doubled, so the icon stays sharp. Menus and task switchers take the installed larger sizes.
@@ -74,9 +74,9 @@ void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title
     // A fixed border with a system menu and a close box, but no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(spec.clientWidth / kTwipsPerPixel, spec.clientHeight / kTwipsPerPixel);
-    Fill(this, spec.backColor);
-    const QFont windowFont = WindowFont(spec.font);
+    setFixedSize(settings.clientWidth / kTwipsPerPixel, settings.clientHeight / kTwipsPerPixel);
+    Fill(this, settings.backColor);
+    const QFont windowFont = WindowFont(settings.font);
     // Qt builds some controls' insides in the application's font before they take the window's
     // (the rules box lays out an empty document in it), so that is the window's font too: a font
     // that is never shown would otherwise be looked up and loaded at start-up.

@@ -48,7 +48,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& settings, std::string_view title) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;

@@ -89,13 +89,13 @@ MarkupFrontEnd::MarkupFrontEnd() {
 }
 
 // The client area: the window's size, colour and font.
-void MarkupFrontEnd::MakeWindow(const WindowSpec& spec, std::string_view) {
-    client_.Set("id", spec.name)
+void MarkupFrontEnd::MakeWindow(const WindowSpec& settings, std::string_view) {
+    client_.Set("id", settings.name)
         .Set("class", "client")
-        .Style("width", Px(Pixels(spec.clientWidth)))
-        .Style("height", Px(Pixels(spec.clientHeight)))
-        .Style("background-color", Hex(spec.backColor));
-    SetFont(client_, spec.font);
+        .Style("width", Px(Pixels(settings.clientWidth)))
+        .Style("height", Px(Pixels(settings.clientHeight)))
+        .Style("background-color", Hex(settings.backColor));
+    SetFont(client_, settings.font);
 }
 
 // Every control is placed in its container in whole pixels, in its colour and its font, and

@@ -27,7 +27,7 @@ public:
     std::string Markup(std::string& rules) const { return client_.Markup(rules); }
 
 private:
-    void MakeWindow(const description::WindowSpec& spec, std::string_view) override;
+    void MakeWindow(const description::WindowSpec& settings, std::string_view) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;

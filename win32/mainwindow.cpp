@@ -22,10 +22,10 @@ constexpr DWORD kWindowExStyle = 0;
 
 // The game's window has a fixed border with a system menu and a close box, and neither minimise
 // nor maximise box.
-DWORD WindowStyle(const WindowSpec& spec) {
-    return WS_OVERLAPPED | WS_CAPTION | (spec.systemMenu ? WS_SYSMENU : 0) |
-           (spec.minMaxBoxes ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0) |
-           (spec.fixedBorder ? 0 : WS_THICKFRAME);
+DWORD WindowStyle(const WindowSpec& settings) {
+    return WS_OVERLAPPED | WS_CAPTION | (settings.systemMenu ? WS_SYSMENU : 0) |
+           (settings.minMaxBoxes ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0) |
+           (settings.fixedBorder ? 0 : WS_THICKFRAME);
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -64,11 +64,11 @@ Inf_Igra_Pebblix::~Inf_Igra_Pebblix() {
     DestroyIcon(smallIcon_);
 }
 
-void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& spec, std::string_view title) {
-    hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, Wide(title).c_str(), WindowStyle(spec),
+void Inf_Igra_Pebblix::MakeWindow(const WindowSpec& settings, std::string_view title) {
+    hwnd_ = CreateWindowExW(kWindowExStyle, kClassName, Wide(title).c_str(), WindowStyle(settings),
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance_, this);
-    windowColour_ = win32::Colour(spec.backColor);
+    windowColour_ = win32::Colour(settings.backColor);
     // The screen the window opens on gives the DPI its controls are made for.
     Layout(GetDpiForWindow(hwnd_));
 }
@@ -135,9 +135,9 @@ void Inf_Igra_Pebblix::SetTabOrder(std::span<const ControlSpec* const> stops) {
         SetWindowPos(control(*stop), previous, 0, 0, 0, 0, kOrderOnly);
         previous = control(*stop);
     }
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::Frame && control(spec) != nullptr) {
-            SetWindowPos(control(spec), HWND_BOTTOM, 0, 0, 0, 0, kOrderOnly);
+    for (const ControlSpec& described : kControls) {
+        if (described.kind == ControlKind::Frame && control(described) != nullptr) {
+            SetWindowPos(control(described), HWND_BOTTOM, 0, 0, 0, 0, kOrderOnly);
         }
     }
     if (!stops.empty()) {
@@ -205,13 +205,13 @@ void Inf_Igra_Pebblix::Dispatch(MSG& message) {
     }
 }
 
-HWND Inf_Igra_Pebblix::control(const ControlSpec& spec) const {
-    return controls_.at(description::Ordinal(spec));
+HWND Inf_Igra_Pebblix::control(const ControlSpec& described) const {
+    return controls_.at(description::Ordinal(described));
 }
 
 HWND Inf_Igra_Pebblix::control(std::string_view name, std::int16_t index) const {
-    const ControlSpec* spec = Find(name, index);
-    return spec != nullptr ? control(*spec) : nullptr;
+    const ControlSpec* described = Find(name, index);
+    return described != nullptr ? control(*described) : nullptr;
 }
 
 LRESULT CALLBACK Inf_Igra_Pebblix::Procedure(HWND hwnd, UINT message, WPARAM wParam,

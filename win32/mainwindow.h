@@ -49,7 +49,7 @@ public:
     // For tests and tools, read-only in spirit.
     HWND hwnd() const { return hwnd_; }
     // The system control made for a shown control of the description; nullptr for one kept as data.
-    HWND control(const description::ControlSpec& spec) const;
+    HWND control(const description::ControlSpec& described) const;
     HWND control(std::string_view name, std::int16_t index = -1) const;
     const SharedWindow& shared() const { return shared_; }
     UINT dpi() const { return dpi_; }
@@ -60,7 +60,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void MakeWindow(const description::WindowSpec& spec, std::string_view title) override;
+    void MakeWindow(const description::WindowSpec& settings, std::string_view title) override;
     void MakeControl(const description::ControlSpec& control,
                      const description::ControlSpec* container,
                      std::string_view spokenName) override;

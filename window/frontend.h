@@ -26,7 +26,7 @@ public:
 
     // The window itself, first of all: its client area with the window's size, colour and font,
     // and its title.
-    virtual void MakeWindow(const description::WindowSpec& spec, std::string_view title) = 0;
+    virtual void MakeWindow(const description::WindowSpec& settings, std::string_view title) = 0;
 
     // One shown control of the description, inside `container` (nullptr: the client area), which
     // was made before it. It shows the description's caption, colours and font. `spokenName` is

@@ -117,19 +117,19 @@ void SharedWindow::ShowChangedCells() {
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         const Cell& cell = cells_[i];
         Cell& shown = shown_[i];
-        const ControlSpec& spec = *cellSpecs_[i];
+        const ControlSpec& described = *cellSpecs_[i];
         if (cell.caption != shown.caption) {
             shown.caption = cell.caption;
-            frontEnd_.ShowCaption(spec, cell.caption,
+            frontEnd_.ShowCaption(described, cell.caption,
                                   CellName(static_cast<std::int16_t>(i), cell.caption));
         }
         if (cell.visible != shown.visible) {
             shown.visible = cell.visible;
-            frontEnd_.ShowVisible(spec, cell.visible);
+            frontEnd_.ShowVisible(described, cell.visible);
         }
         if (cell.backColor != shown.backColor) {
             shown.backColor = cell.backColor;
-            frontEnd_.ShowColour(spec, cell.backColor);
+            frontEnd_.ShowColour(described, cell.backColor);
         }
     }
 }

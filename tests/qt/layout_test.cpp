@@ -75,8 +75,8 @@ void ExpectOnlyDescribedWidgetsShown(const Inf_Igra_Pebblix& window) {
         const ControlSpec* control = nullptr;
         for (const QWidget* owner = widget; owner != &window && !control;
              owner = owner->parentWidget()) {
-            for (const ControlSpec& spec : kControls) {
-                control = Text(ControlId(spec)) == owner->objectName() ? &spec : control;
+            for (const ControlSpec& described : kControls) {
+                control = Text(ControlId(described)) == owner->objectName() ? &described : control;
             }
         }
         SCOPED_TRACE(widget->metaObject()->className() +
