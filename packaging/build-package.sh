@@ -4,8 +4,8 @@
 #   sh build-package.sh SOURCE_DIR OUT_DIR
 #
 # dpkg-buildpackage writes its results beside the tree it builds, so it builds a copy in OUT_DIR of
-# the files Git tracks (outside a checkout, of everything but the build trees). The packages, the
-# .changes and the build's log, build.log, land in OUT_DIR.
+# the files Git tracks (outside a checkout, or without Git, of everything but the build trees).
+# The packages, the .changes and the build's log, build.log, land in OUT_DIR.
 set -eu
 
 source=$1 out=$2
@@ -15,10 +15,10 @@ cd "$source"
 tree="$out/pebblix-$(dpkg-parsechangelog -S Version)"
 rm -rf "$tree" "$out"/pebblix_* "$out"/pebblix-dbgsym_* "$out/build.log"
 mkdir "$tree"
-if [ -e .git ]; then
+if [ -e .git ] && command -v git >/dev/null; then
     git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$tree"
 else
-    tar --exclude=./build -cf - . | tar -xf - -C "$tree"
+    tar --exclude=./.git --exclude=./build --exclude=./dist -cf - . | tar -xf - -C "$tree"
 fi
 cd "$tree"
 echo "Building the packages in $out (the log: $out/build.log)"

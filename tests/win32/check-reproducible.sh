@@ -10,7 +10,7 @@ rm -rf "$scratch"
 # build FOLDER: a copy of the source in FOLDER, built as `sh setup.sh windows` builds it.
 build() {
     mkdir -p "$1"
-    (cd "$source" && git ls-files -z | tar --null -T - -cf -) | tar -xf - -C "$1"
+    tar -C "$source" --exclude=./.git --exclude=./build --exclude=./dist -cf - . | tar -xf - -C "$1"
     (cd "$1" && cmake --preset windows -DBUILD_TESTING=OFF >/dev/null &&
         cmake --build --preset windows >/dev/null)
 }
